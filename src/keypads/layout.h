@@ -1,0 +1,33 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/control_state.h"
+
+namespace zarno {
+
+// A control that a keypad shows, and where.
+struct Placement {
+  Ctl control;
+  Rect place;
+};
+
+// The keypad of each system as data: every key, check box, panel and option it shows, with
+// its place in the main window. A keypad control that is not listed is hidden.
+std::span<const Placement> KeypadLayout(NumeralSystem system);
+
+// True for the controls that belong to the keypad area and are shown or hidden per system.
+bool IsKeypadControl(Ctl c);
+
+// Common sizes of the keypad.
+inline constexpr int kKeyW = 27;
+inline constexpr int kKeyH = 28;
+inline constexpr int kBoxW = 13;
+inline constexpr int kBoxH = 15;
+
+constexpr Rect KeyAt(int x, int y) { return {x, y, kKeyW, kKeyH}; }
+// A variant box sits just below its key.
+constexpr Rect BoxUnder(int key_x, int key_y) { return {key_x + 7, key_y + 29, kBoxW, kBoxH}; }
+
+}  // namespace zarno

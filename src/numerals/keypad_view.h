@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/control_state.h"
+
+namespace zarno {
+
+// Read-only view of the glyph store: the captions of the keypad keys and the states of the
+// check boxes. Renderers and readers take every glyph from here, so that the keypad, the
+// display and the reading of a numeral always agree.
+class KeypadView {
+ public:
+  explicit KeypadView(const ControlStates& controls) : controls_(&controls) {}
+
+  std::u16string_view Caption(Ctl c) const { return (*controls_)[Index(c)].caption; }
+  // The first code unit of the caption, or 0 for an empty caption.
+  char16_t Glyph(Ctl c) const {
+    const auto& s = (*controls_)[Index(c)].caption;
+    return s.empty() ? u'\0' : s[0];
+  }
+  bool Checked(Ctl c) const { return (*controls_)[Index(c)].checked; }
+
+ private:
+  const ControlStates* controls_;
+};
+
+}  // namespace zarno
