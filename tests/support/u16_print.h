@@ -1,7 +1,8 @@
 #pragma once
 
-// GoogleTest prints UTF-16 strings as code points ("U+0430 U+0483"), so that a failing test
-// shows which mark or private-use sign is wrong.
+// GoogleTest already prints UTF-16 strings with their code units escaped (u"\x430\x483");
+// CodePoints gives the same as "U+0430 U+0483" for messages of our own, so that a failing
+// test shows which mark or private-use sign is wrong.
 #include <cstdio>
 #include <ostream>
 #include <string>
@@ -26,7 +27,3 @@ inline std::string CodePoints(std::u16string_view s) {
 }
 
 }  // namespace zarno::testing
-
-namespace std {
-inline void PrintTo(const u16string& s, ostream* os) { *os << zarno::testing::CodePoints(s); }
-}  // namespace std
