@@ -50,16 +50,16 @@ def titlo(x0, x1, yc, width, hook, bulb):
 # U+0483 in DejaVu Sans: bar 1383..1521, whole sign 1246..1658
 LOW_TITLO = dict(yc=1452, width=138, hook=85, bulb=120)
 # above the tall letters (ѱ reaches 1566, ф 1493, ѿ 1504)
-HIGH_TITLO = dict(yc=1660, width=126, hook=72, bulb=106)
+HIGH_TITLO = dict(yc=1690, width=120, hook=45, bulb=95)
 # above the dot of і (1323..1556)
-I_TITLO = dict(yc=1702, width=120, hook=50, bulb=96)
+I_TITLO = dict(yc=1720, width=116, hook=40, bulb=88)
 
 # one lower-case letter of DejaVu Sans is about 1240 units wide on average
 LETTER = 1240
 
 
 def titlo_narrow():           # U+E075, over і
-    return titlo(-540, -40, **I_TITLO)
+    return titlo(-600, -20, **I_TITLO)
 
 
 def titlo_letter():           # U+E076, over д м ѧ ѳ ѻ ѡ
@@ -81,7 +81,7 @@ def titlo_over(letters):      # U+E077 .. U+E079, U+E060: one mark over a number
 RING_CX, RING_CY = -630, 560        # centre of a lower-case letter set before
 RING_RX, RING_RY = 760, 915         # middle of the ring
 RING_WIDTH = 110
-RING_ADVANCE = 200                  # keeps what follows clear of the ring
+RING_ADVANCE = 210                  # keeps what follows clear of the ring
 
 
 def ten_thousands():
@@ -113,8 +113,8 @@ def _ellipse_by_length(rx, ry, count):
 def hundred_thousands():
     """U+E085: a ring of dots round the letter before it."""
     o = Outline()
-    for x, y in _ellipse_by_length(RING_RX - 12, RING_RY - 5, 16):
-        o.add(dot(RING_CX + x, RING_CY + y, 72))
+    for x, y in _ellipse_by_length(RING_RX + 5, RING_RY, 16):
+        o.add(dot(RING_CX + x, RING_CY + y, 66))
     return o
 
 
@@ -125,10 +125,11 @@ def hundred_thousands():
 def old_dzelo():
     """U+E03E, 6: the Z-shaped dzelo with a swash tail under the line."""
     o = Outline()
-    o.add(rect(150, X_HEIGHT - BAR, 900, X_HEIGHT))
+    o.add(rect(260, X_HEIGHT - BAR, 900, X_HEIGHT))
     # the top stroke starts with a small downward curl
-    o.add(curve(bezier_path((300, 1040), (190, 1040), (150, 990), (150, 870), 10), 150, end="round"))
-    o.add(polygon([(680, X_HEIGHT - BAR - 15), (900, X_HEIGHT - BAR - 15), (390, BAR + 15), (170, BAR + 15)]))
+    o.add(curve(bezier_path((330, X_HEIGHT - BAR / 2), (200, X_HEIGHT - BAR / 2), (150, 990), (150, 860), 10),
+                BAR, end="round"))
+    o.add(polygon([(680, X_HEIGHT - BAR + 15), (900, X_HEIGHT - BAR + 15), (390, BAR - 15), (170, BAR - 15)]))
     o.add(rect(170, 0, 880, BAR))
     o.add(curve(join_paths(bezier_path((780, 80), (960, 80), (1010, -40), (990, -170), 10),
                            bezier_path((990, -170), (975, -270), (900, -330), (800, -360), 8)),
@@ -141,10 +142,10 @@ def old_zemlya():
     line into a tail (the Ꙁ-like form)."""
     o = Outline()
     o.add(rect(170, X_HEIGHT - BAR, 930, X_HEIGHT))
-    o.add(polygon([(690, X_HEIGHT - BAR - 10), (930, X_HEIGHT - BAR - 10), (560, 560), (330, 560)]))
+    o.add(polygon([(690, X_HEIGHT - BAR + 10), (930, X_HEIGHT - BAR + 10), (630, 600), (400, 600)]))
     bowl = join_paths(bezier_path((380, 640), (800, 640), (970, 470), (970, 200), 14),
-                      bezier_path((970, 200), (970, -200), (690, -400), (420, -400), 14),
-                      bezier_path((420, -400), (290, -400), (190, -370), (120, -310), 6))
+                      bezier_path((970, 200), (970, -190), (690, -385), (420, -385), 14),
+                      bezier_path((420, -385), (290, -385), (190, -355), (120, -295), 6))
     o.add(curve(bowl, 170, end="round"))
     return o
 
@@ -156,7 +157,7 @@ def older_ksi():
     body = join_paths(arc_path(560, 890, 330, 185, 160, -90),
                       arc_path(560, 420, 370, 285, 90, -130),
                       bezier_path((322, 202), (150, 60), (170, -170), (430, -220), 10),
-                      bezier_path((430, -220), (640, -260), (720, -330), (690, -420), 8))
+                      bezier_path((430, -220), (640, -260), (710, -310), (680, -385), 8))
     o.add(curve(body, 160, start="round", end="round"))
     return o
 

@@ -168,7 +168,7 @@ int main(int argc, char **argv)
 
     std::printf("%zu code points checked\n", required.size());
     if (failures) {
-        std::printf("0 passed, %d failed\n", failures);
+        std::printf("kolvana-qt-font-check: %d failure(s)\n", failures);
         return 1;
     }
     return 0;

@@ -1,0 +1,3 @@
+#!/bin/sh
+# Fails unless fonts/kolvana/kolvan+.ttf is exactly what its source builds.
+exec /usr/bin/python3 "$(dirname "$0")/build.py" --check
