@@ -1,0 +1,49 @@
+#pragma once
+
+// Chinese numerals: pairs of a quantity sign and a rank sign, the units digit alone, one zero
+// sign for each run of inner zeros. Every sign is taken from the key captions, and the check
+// boxes choose between the ordinary and the formal (financial) signs.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "numerals/keypad_view.h"
+
+namespace zarno {
+
+// The glyph of the quantity sign d (0 to 9) as the variant boxes choose it; u'\0' for any
+// other d.
+char16_t GetKitayDigit(int d, const KeypadView& view);
+
+// The Chinese numeral of the digit text `sovr`, written from the units up. A zero digit whose
+// right neighbour is non-zero (or that is the first character) gives one zero sign, so leading
+// zeros show: "0012" is ◯◯一十二. A non-zero digit at the sixth place or above gives the empty
+// text; so does the empty `sovr`. A character that is not a digit is taken as 0.
+std::u16string RenderKitay(std::u16string_view sovr, const KeypadView& view);
+
+// The value of the character at the 1-based position i of `text`: the value of the first key
+// whose caption it is, in the fixed order zero, one (ordinary, formal), ... nine, ten, 20, 30,
+// hundred, thousand, ten thousand. A character that is no sign, and a position outside the
+// text, has the value 0.
+std::int64_t GetKitaySignValue(std::u16string_view text, std::size_t i, const KeypadView& view);
+
+// The largest value ReadKitayValue gives. The window converts the modern number as a signed
+// 32-bit value, so a larger sum could not be taken back; any sum near it is far above the
+// Chinese limit and shows as an empty output either way.
+inline constexpr std::int64_t kKitayReadCap = 2147483647;
+
+// The value that the keypad's reading of `text` gives: pairs of signs multiply, a last sign,
+// 20 and 30 count by themselves, a zero sign counts nothing. So 三五 is 15, 十五 is 50 and
+// 一萬◯一十 is 10010; the empty text is 0. Sums above kKitayReadCap give kKitayReadCap.
+std::int64_t ReadKitayValue(std::u16string_view text, const KeypadView& view);
+
+// A Chinese numeral as people write it, for the command line: ordinary and formal signs,
+// traditional and simplified forms (also 〇 and 零 for zero, 两 and 兩 for 2, 廿 卅 卌),
+// quantity and rank pairs with the quantity 1 left out before a leading rank (十五 is 15), and
+// a run of plain digits read place by place (二〇二四 is 2024). Spaces are ignored. nullopt
+// for the empty text, an unknown character, or signs in an order no numeral has.
+std::optional<std::int64_t> ReadKitayText(std::u16string_view text);
+
+}  // namespace zarno
