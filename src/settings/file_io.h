@@ -1,0 +1,39 @@
+#pragma once
+
+// The few file operations that the settings file and the font installer need, done with POSIX
+// calls because the standard streams can neither refuse to block on a FIFO nor flush a file
+// to the disk.
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace zarno {
+
+enum class FileReadStatus {
+  kOk,          // bytes holds the whole file
+  kMissing,     // nothing of that name (also a dangling symbolic link)
+  kNotRegular,  // a FIFO, a device, a socket: never read, so that we cannot block or loop
+  kTooLarge,    // more than max_bytes
+  kError,       // error holds the reason (a directory gives "Is a directory")
+};
+
+struct FileBytes {
+  FileReadStatus status = FileReadStatus::kError;
+  std::string bytes;
+  std::error_code error;
+};
+
+// Reads a whole regular file, but never more than max_bytes + 1 bytes of it.
+FileBytes ReadWholeFile(const std::filesystem::path& path, std::size_t max_bytes);
+
+// Replaces the file at path by the bytes, so that a reader sees either the old file or the
+// whole new one: the bytes go into a new file beside it, which is flushed to the disk and then
+// renamed over the old name. The new file keeps the permission bits of the old one (or gets
+// the usual ones of a new file). On failure the temporary file is removed, the old file is
+// left as it was and the reason is returned; an empty error code means success.
+// A symbolic link at path is replaced by the file, not followed.
+std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace zarno
