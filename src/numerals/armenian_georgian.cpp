@@ -1,0 +1,121 @@
+#include "numerals/armenian_georgian.h"
+
+#include <limits>
+
+#include "core/controls.h"
+#include "core/number.h"
+
+namespace zarno {
+namespace {
+
+// The keys of the letters by place (units, tens, hundreds, thousands) and digit 1 to 9.
+constexpr Ctl kPlaceKeys[4][9] = {
+    {Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6,
+     Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
+    {Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60,
+     Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
+    {Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y, Ctl::Kiril1_500,
+     Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
+    {Ctl::Glagolitsa_1000, Ctl::Glagolitsa_2000, Ctl::Glagolitsa_3000, Ctl::Glagolitsa_4000,
+     Ctl::Rim_5000_1, Ctl::Glagolitsa_6000, Ctl::Glagolitsa_7000, Ctl::Glagolitsa_8000,
+     Ctl::Glagolitsa_9000},
+};
+
+// Shared by both systems: `max_places` is 4 for Armenian and 5 for Georgian, whose fifth
+// place can only be 1 (the letter for 10000).
+std::u16string RenderLetters(std::u16string_view sovr, const KeypadView& view,
+                             std::size_t max_places) {
+  if (sovr.size() > max_places) return {};
+  std::u16string out;
+  for (std::size_t k = 0; k < sovr.size(); ++k) {
+    const std::size_t place = sovr.size() - k;  // 1 for the units
+    const int d = IsAsciiDigit(sovr[k]) ? sovr[k] - u'0' : 0;
+    if (d == 0) continue;
+    if (place == 5) {
+      if (d > 1) return {};
+      out.append(view.Caption(Ctl::Rim_10000_1));
+    } else {
+      out.append(view.Caption(kPlaceKeys[place - 1][d - 1]));
+    }
+  }
+  return out;
+}
+
+// The value of the i-th letter of a numeral alphabet in value order: 1..9, 10..90, ...
+std::int64_t ValueOfIndex(int i) {
+  std::int64_t v = i % 9 + 1;
+  for (int k = i / 9; k > 0; --k) v *= 10;
+  return v;
+}
+
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u00A0'; }
+
+bool IsOverline(char16_t c) { return c == u'\u0305' || c == u'\u0304' || c == u'\u033F'; }
+
+// Sums the letter values that `value_of` gives (0 for a mark to skip, -1 for a character
+// that has no place in a numeral).
+template <typename ValueOf>
+std::optional<std::int64_t> SumLetters(std::u16string_view text, ValueOf value_of) {
+  std::int64_t sum = 0;
+  bool any = false;
+  for (char16_t c : text) {
+    const std::int64_t v = value_of(c);
+    if (v < 0) return std::nullopt;
+    if (v == 0) continue;
+    if (sum > std::numeric_limits<std::int64_t>::max() - v) return std::nullopt;
+    sum += v;
+    any = true;
+  }
+  if (!any) return std::nullopt;
+  return sum;
+}
+
+// Mkhedruli letters in value order, as the keypad carries them; the last is 10000.
+constexpr char16_t kGeorgian[37] = {
+    u'\u10D0', u'\u10D1', u'\u10D2', u'\u10D3', u'\u10D4', u'\u10D5', u'\u10D6', u'\u10F1',
+    u'\u10D7', u'\u10D8', u'\u10D9', u'\u10DA', u'\u10DB', u'\u10DC', u'\u10F2', u'\u10DD',
+    u'\u10DE', u'\u10DF', u'\u10E0', u'\u10E1', u'\u10E2', u'\u10F3', u'\u10E4', u'\u10E5',
+    u'\u10E6', u'\u10E7', u'\u10E8', u'\u10E9', u'\u10EA', u'\u10EB', u'\u10EC', u'\u10ED',
+    u'\u10EE', u'\u10F4', u'\u10EF', u'\u10F0', u'\u10F5',
+};
+
+// The Mkhedruli letter of a Georgian letter of any of the four scripts.
+char16_t ToMkhedruli(char16_t c) {
+  if (c >= u'\u10A0' && c <= u'\u10C5') return c + 0x30;             // Asomtavruli
+  if (c >= u'\u2D00' && c <= u'\u2D25') return c - 0x2D00 + 0x10D0;  // Nuskhuri
+  if (c >= u'\u1C90' && c <= u'\u1CB5') return c - 0x1C90 + 0x10D0;  // Mtavruli
+  return c;
+}
+
+}  // namespace
+
+std::u16string RenderArmen(std::u16string_view sovr, const KeypadView& view) {
+  return RenderLetters(sovr, view, 4);
+}
+
+std::u16string RenderGruz(std::u16string_view sovr, const KeypadView& view) {
+  return RenderLetters(sovr, view, 5);
+}
+
+std::optional<std::int64_t> ReadArmen(std::u16string_view text) {
+  return SumLetters(text, [](char16_t c) -> std::int64_t {
+    if (c >= u'\u0531' && c <= u'\u0554') return ValueOfIndex(c - 0x0531);
+    if (c >= u'\u0561' && c <= u'\u0584') return ValueOfIndex(c - 0x0561);
+    if (IsBlank(c) || IsOverline(c) || c == u'\u055F') return 0;
+    return -1;
+  });
+}
+
+std::optional<std::int64_t> ReadGruz(std::u16string_view text) {
+  return SumLetters(text, [](char16_t c) -> std::int64_t {
+    const char16_t m = ToMkhedruli(c);
+    for (int i = 0; i < 37; ++i) {
+      if (kGeorgian[i] == m) return ValueOfIndex(i);
+    }
+    if (m == u'\u10E3') return 400;  // უ, which many tables give for 400 instead of ჳ
+    if (IsBlank(c) || IsOverline(c) || c == u'\u0483') return 0;
+    return -1;
+  });
+}
+
+}  // namespace zarno
