@@ -26,6 +26,8 @@ struct ControlState {
   std::u16string font;  // family name; empty means "as designed"
   int font_size = 0;    // points; 0 means "as designed"
   std::uint32_t color = 0;
+  bool bold = false;
+  bool italic = false;
   friend bool operator==(const ControlState&, const ControlState&) = default;
 };
 

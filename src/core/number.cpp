@@ -57,7 +57,7 @@ std::u16string AddDecimal(std::u16string_view a, std::u16string_view b) {
     carry = d / 10;
   }
   while (out.size() > 1 && out.back() == u'0') out.pop_back();
-  if (out.empty()) out = u"0";
+  if (out.empty()) out.push_back(u'0');
   std::reverse(out.begin(), out.end());
   return out;
 }

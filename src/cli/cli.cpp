@@ -1,0 +1,84 @@
+#include "cli/cli.h"
+
+#include <fstream>
+#include <ostream>
+
+namespace zarno::cli {
+namespace {
+
+constexpr std::string_view kAliases[kSystemCount] = {
+    "cyrillic", "glagolitic",  "roman",       "chinese", "armenian",
+    "georgian", "greek-ionic", "greek-attic", "maya",    "hebrew",
+};
+
+constexpr std::string_view kUsageText =
+    R"(Usage:
+  zarno-cli replay [FILE]
+      Runs a scripted session (standard input when FILE is absent or "-") against a
+      freshly started window: type TEXT, set NAME TEXT, click NAME, choose N,
+      select Kiril START LENGTH, spin N, print. Lines starting with # are ignored.
+  zarno-cli convert [--system NAME] [--check BOX]... [--uncheck BOX]...
+                    [--digits SET] [--standard] [NUMBER...]
+      Prints each NUMBER (or each line of standard input) as the window shows it.
+      --system   a radio button's name or one of: cyrillic, glagolitic, roman, chinese,
+                 armenian, georgian, greek-ionic, greek-attic, maya, hebrew
+      --check, --uncheck  tick or untick a check box by its name (Check_Kiril1_5_e2,
+                 IspTochka, Gershaim, Kiril_Old_Tys_Radio2 ...)
+      --digits   print the number with a digit set instead: its Russian name or one of
+                 arabic, eastern-arabic, bengali, gujarati, gurmukhi, devanagari,
+                 saurashtra, kannada, lao, malayalam, oriya, thai, telugu, khmer, limbu,
+                 myanmar, tamil, tibetan, mongolian, ol-chiki, cham, kayah-li, nko,
+                 lepcha, balinese, sundanese, new-tai-lue, vai
+      --standard write Maya digits and Greek Attic signs with their standard Unicode
+                 code points instead of those of our font
+  zarno-cli read --system NAME [TEXT...]
+      Prints the number each TEXT (or each line of standard input) stands for.
+Exit status: 0 on success, 1 when a text is not a numeral of the system, 2 on a usage error.
+)";
+
+}  // namespace
+
+std::string_view Usage() { return kUsageText; }
+
+std::optional<NumeralSystem> FindSystem(std::string_view name) {
+  for (int i = 0; i < kSystemCount; ++i) {
+    const auto s = static_cast<NumeralSystem>(i);
+    if (name == kAliases[i] || name == Name(RadioOf(s))) return s;
+  }
+  return std::nullopt;
+}
+
+std::string_view SystemAlias(NumeralSystem system) { return kAliases[static_cast<int>(system)]; }
+
+int Run(std::span<const std::string> args, std::istream& in, std::ostream& out,
+        std::ostream& err) {
+  if (args.empty()) {
+    err << kUsageText;
+    return kUsage;
+  }
+  const std::string& command = args[0];
+  const auto rest = args.subspan(1);
+  if (command == "--help" || command == "-h" || command == "help") {
+    out << kUsageText;
+    return kOk;
+  }
+  if (command == "replay") {
+    if (rest.size() > 1) {
+      err << "zarno-cli replay: takes at most one FILE\n";
+      return kUsage;
+    }
+    if (rest.empty() || rest[0] == "-") return Replay(in, out, err);
+    std::ifstream file(rest[0], std::ios::binary);
+    if (!file) {
+      err << "zarno-cli replay: cannot open " << rest[0] << "\n";
+      return kUsage;
+    }
+    return Replay(file, out, err);
+  }
+  if (command == "convert") return Convert(rest, in, out, err);
+  if (command == "read") return Read(rest, in, out, err);
+  err << "zarno-cli: unknown command \"" << command << "\"\n" << kUsageText;
+  return kUsage;
+}
+
+}  // namespace zarno::cli

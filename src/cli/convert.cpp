@@ -1,0 +1,114 @@
+// convert: numbers in, the window's output out, one line each; streams.
+#include <istream>
+#include <ostream>
+#include <vector>
+
+#include "cli/cli.h"
+#include "core/main_window_model.h"
+#include "core/number.h"
+#include "digits/digit_sets.h"
+#include "numerals/greek_attic.h"
+#include "numerals/maya.h"
+
+namespace zarno::cli {
+namespace {
+
+// Conversion needs no fonts, messages or settings file.
+class QuietHost : public Host {
+ public:
+  void ShowMessage(std::u16string_view) override {}
+  void ReportError(std::u16string_view) override {}
+  std::vector<std::u16string> InstalledFontFamilies() override { return {}; }
+};
+
+struct BoxOption {
+  Ctl box;
+  bool checked;
+};
+
+bool IsSettableBox(Ctl c) {
+  const ControlKind k = KindOf(c);
+  return k == ControlKind::kVariantBox || k == ControlKind::kOptionBox ||
+         k == ControlKind::kStyleRadio;
+}
+
+}  // namespace
+
+int Convert(std::span<const std::string> args, std::istream& in, std::ostream& out,
+            std::ostream& err) {
+  NumeralSystem system = NumeralSystem::kKiril;
+  std::vector<BoxOption> boxes;
+  const DigitSet* digits = nullptr;
+  bool standard = false;
+  std::vector<std::string> numbers;
+  auto usage = [&](const std::string& what) {
+    err << "zarno-cli convert: " << what << "\n";
+    return kUsage;
+  };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool takes_value = a == "--system" || a == "--check" || a == "--uncheck" ||
+                             a == "--digits";
+    if (takes_value && i + 1 == args.size()) return usage(a + " needs a value");
+    if (a == "--system") {
+      const auto s = FindSystem(args[++i]);
+      if (!s) return usage("unknown system \"" + args[i] + "\" (see --help)");
+      system = *s;
+    } else if (a == "--check" || a == "--uncheck") {
+      const auto box = FindControl(args[++i]);
+      if (!box || !IsSettableBox(*box)) return usage("no check box named \"" + args[i] + "\"");
+      boxes.push_back({*box, a == "--check"});
+    } else if (a == "--digits") {
+      digits = FindDigitSet(FromUtf8(args[++i]));
+      if (digits == nullptr) digits = FindDigitSetByAlias(args[i]);
+      if (digits == nullptr) return usage("unknown digit set \"" + args[i] + "\" (see --help)");
+    } else if (a == "--standard") {
+      standard = true;
+    } else if (a == "--help") {
+      out << Usage();
+      return kOk;
+    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+      return usage("unknown option \"" + a + "\"");
+    } else {
+      numbers.push_back(a);
+    }
+  }
+
+  QuietHost host;
+  MainWindowModel model(host);
+  model.StartWithoutSettings();
+  model.Click(RadioOf(system));
+  for (const BoxOption& b : boxes) {
+    if (KindOf(b.box) == ControlKind::kStyleRadio) {
+      if (b.checked) model.Click(b.box);
+    } else {
+      model.SetChecked(b.box, b.checked);
+    }
+  }
+  if (digits != nullptr) model.SetText(Ctl::Dr10Znak_Name, digits->name);
+
+  std::string buffer;
+  auto convert_one = [&](std::string_view number) {
+    if (!number.empty() && number.back() == '\r') number.remove_suffix(1);
+    model.SetText(Ctl::Sovr, FromUtf8(number));
+    std::u16string text = digits != nullptr ? model.Text(Ctl::Arab1) : model.Kiril();
+    if (standard) text = MayaToStandard(AtticToStandard(text));
+    buffer += ToUtf8(text);
+    buffer += '\n';
+    if (buffer.size() > (1 << 16)) {
+      out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+      buffer.clear();
+    }
+  };
+  if (!numbers.empty()) {
+    for (const std::string& n : numbers) convert_one(n);
+  } else {
+    std::string line;
+    while (std::getline(in, line)) convert_one(line);
+  }
+  out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+  out.flush();
+  return kOk;
+}
+
+}  // namespace zarno::cli

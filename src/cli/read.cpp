@@ -1,0 +1,83 @@
+// read: the number a numeral text stands for.
+#include <istream>
+#include <ostream>
+#include <vector>
+
+#include "cli/cli.h"
+#include "core/number.h"
+#include "numerals/armenian_georgian.h"
+#include "numerals/chinese.h"
+#include "numerals/greek_attic.h"
+#include "numerals/greek_ionic.h"
+#include "numerals/hebrew.h"
+#include "numerals/maya.h"
+#include "numerals/roman.h"
+#include "numerals/slavonic.h"
+
+namespace zarno::cli {
+namespace {
+
+std::optional<std::int64_t> ReadNumeral(NumeralSystem system, std::u16string_view text) {
+  switch (system) {
+    case NumeralSystem::kKiril: return ReadKirilText(text, false);
+    case NumeralSystem::kGlagol: return ReadKirilText(text, true);
+    case NumeralSystem::kRim: return ReadRimText(text);
+    case NumeralSystem::kKitay: return ReadKitayText(text);
+    case NumeralSystem::kArmen: return ReadArmen(text);
+    case NumeralSystem::kGruz: return ReadGruz(text);
+    case NumeralSystem::kGrekIonich: return ReadGrekIonich(text);
+    case NumeralSystem::kGrekAttich: return ReadGrekAttich(text);
+    case NumeralSystem::kMaya: return ReadMayaText(text);
+    case NumeralSystem::kIudeyskie: return ReadIudeyskie(text);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
+         std::ostream& err) {
+  std::optional<NumeralSystem> system;
+  std::vector<std::string> texts;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--system") {
+      if (i + 1 == args.size()) {
+        err << "zarno-cli read: --system needs a value\n";
+        return kUsage;
+      }
+      system = FindSystem(args[++i]);
+      if (!system) {
+        err << "zarno-cli read: unknown system \"" << args[i] << "\" (see --help)\n";
+        return kUsage;
+      }
+    } else {
+      texts.push_back(args[i]);
+    }
+  }
+  if (!system) {
+    err << "zarno-cli read: --system NAME is required\n";
+    return kUsage;
+  }
+  int status = kOk;
+  auto read_one = [&](std::string_view text) {
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    const auto value = ReadNumeral(*system, FromUtf8(text));
+    if (value) {
+      out << *value << '\n';
+    } else {
+      out << '\n';
+      err << "zarno-cli read: \"" << text << "\" is not a " << SystemAlias(*system)
+          << " numeral\n";
+      status = kNotANumeral;
+    }
+  };
+  if (!texts.empty()) {
+    for (const std::string& t : texts) read_one(t);
+  } else {
+    std::string line;
+    while (std::getline(in, line)) read_one(line);
+  }
+  return status;
+}
+
+}  // namespace zarno::cli

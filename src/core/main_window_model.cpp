@@ -1,0 +1,393 @@
+#include "core/main_window_model.h"
+
+#include <algorithm>
+
+#include "core/number.h"
+#include "digits/digit_sets.h"
+#include "keypads/captions.h"
+#include "keypads/layout.h"
+#include "numerals/slavonic.h"
+
+namespace zarno {
+
+namespace {
+
+// Design captions of the controls whose text no routine writes.
+constexpr struct {
+  Ctl control;
+  std::u16string_view text;
+} kDesignCaptions[] = {
+    {Ctl::Button1, u"Очистить"},
+    {Ctl::Nastroyki, u"Настр. >>"},
+    {Ctl::Button4, u"Другие 10-знаковые >>"},
+    {Ctl::Button2, u"Шрифт"},
+    {Ctl::Button3, u"Шрифт"},
+    {Ctl::Button5, u"Подобрать шрифты"},
+    {Ctl::KirilRadio, u"Кириллица"},
+    {Ctl::GlagolRadio, u"Глаголица"},
+    {Ctl::RimRadio, u"Римские"},
+    {Ctl::Kitay, u"Китайские"},
+    {Ctl::Armen, u"Армянские"},
+    {Ctl::Gruz, u"Грузинские"},
+    {Ctl::GrekIonich, u"Греческие"},
+    {Ctl::GrekAttich, u"Греческие"},
+    {Ctl::Maya, u"Майя"},
+    {Ctl::Iudeyskie, u"Иудейские"},
+    {Ctl::Kiril_10000_I_Bolshe, u"10000 и больше"},
+    {Ctl::Dr10Znak_Name, u"Арабские"},
+    {Ctl::Kiril_Stepen_103, u"x1000"},
+    {Ctl::x10000_nadpis, u"x10000"},
+    {Ctl::x100000_nadpis, u"x100000"},
+    {Ctl::TysyashaNizhe, u""},
+    {Ctl::Ispolzovat, u"использовать"},
+    {Ctl::Gershaim, u"\" (гершаим)"},
+    {Ctl::Label78, u"(?)"},
+};
+
+// The first box of every variant group is ticked at start.
+constexpr Ctl kDefaultTicked[] = {
+    Ctl::Check_Kiril1_0,      Ctl::Check_Kiril1_1,     Ctl::Check_Kiril1_2,
+    Ctl::Check_Kiril1_3,      Ctl::Check_Kiril1_4,     Ctl::Check_Kiril1_5,
+    Ctl::Check_Kiril1_6,      Ctl::Check_Kiril1_7,     Ctl::Check_Kiril1_8,
+    Ctl::Check_Kiril1_9,      Ctl::Check_Kiril1_10,    Ctl::Check_Kiril1_50,
+    Ctl::Check_Kiril1_60,     Ctl::Check_Kiril1_90_che, Ctl::Check_Kiril1_100,
+    Ctl::Check_Kiril1_400_y,  Ctl::Check_Glag_500,     Ctl::Check_Kiril1_800_ot,
+    Ctl::Check_Kiril1_900_ce, Ctl::Check_Glag_1000,    Ctl::Check_Rim_10000_1,
+    Ctl::IspZarno,            Ctl::TysyashaNizhe,      Ctl::KirilRadio,
+    Ctl::Kiril_Old_Tys_Radio1,
+};
+
+constexpr Rect kKirilLine = {85, 37, 285, 58};
+
+}  // namespace
+
+MainWindowModel::MainWindowModel(Host& host) : host_(host) {
+  for (const auto& [control, text] : kDesignCaptions) S(control).caption = text;
+  for (Ctl c : kDefaultTicked) S(c).checked = true;
+  S(Ctl::CF1).shown = S(Ctl::CF2).shown = false;
+  S(Ctl::Kiril).place = kKirilLine;
+  S(Ctl::Kiril).font = u"Microsoft Sans Serif";
+  S(Ctl::Kiril).font_size = 20;
+  S(Ctl::Arab1).font_size = 20;
+  for (int d = 0; d < 10; ++d) S(static_cast<Ctl>(Index(Ctl::Arab1_0) + d)).font_size = 20;
+  S(Ctl::Label8).color = 128;
+  ApplyLayout(NumeralSystem::kKiril);
+}
+
+// ---- Queries ----------------------------------------------------------------------------
+
+NumeralSystem MainWindowModel::System() const {
+  for (int i = 0; i < kSystemCount; ++i) {
+    const auto s = static_cast<NumeralSystem>(i);
+    if (Checked(RadioOf(s))) return s;
+  }
+  return NumeralSystem::kKiril;
+}
+
+bool MainWindowModel::IsSlavonic() const {
+  return Checked(Ctl::KirilRadio) || Checked(Ctl::GlagolRadio);
+}
+
+bool MainWindowModel::Reachable(Ctl c) const { return State(c).shown && State(c).enabled; }
+
+bool MainWindowModel::AboveLimit() const {
+  if (Sovr().empty()) return false;
+  const NumeralSystem s = System();
+  const auto value = s == NumeralSystem::kMaya ? ParseInt64(Sovr()) : ParseInt32(Sovr());
+  // A number too large to convert is above every limit.
+  return !value || *value > LimitOf(s);
+}
+
+bool MainWindowModel::KirilFontIsShipped() const { return State(Ctl::Kiril).font == kShippedFontFamily; }
+
+// ---- User events --------------------------------------------------------------------------
+
+bool MainWindowModel::Click(Ctl c) {
+  if (!Reachable(c)) return false;
+  switch (KindOf(c)) {
+    case ControlKind::kKey:
+      KeyClick(c);
+      break;
+    case ControlKind::kVariantBox:
+    case ControlKind::kOptionBox:
+      S(c).checked = !S(c).checked;
+      RunCheckHandler(c);
+      break;
+    case ControlKind::kSystemRadio:
+    case ControlKind::kStyleRadio:
+      SelectRadio(c);
+      break;
+    case ControlKind::kPanel:
+      if (c == Ctl::Tysyasha) TysyashaClick();
+      if (c == Ctl::x10000) x10000Click();
+      if (c == Ctl::x100000) x100000Click();
+      break;
+    case ControlKind::kDigitButton:
+      Arab1DigitClick(static_cast<int>(ValueOf(c)));
+      break;
+    case ControlKind::kSwatch:
+      SwatchClick(c);
+      break;
+    case ControlKind::kLink:
+      host_.OpenHelpPage("glagolitic");
+      break;
+    case ControlKind::kButton:
+      switch (c) {
+        case Ctl::Button1: Button1Click(); break;
+        case Ctl::Zarno: ZarnoClick(); break;
+        case Ctl::Nastroyki: NastroykiClick(); break;
+        case Ctl::Button4: Button4Click(); break;
+        case Ctl::Button2: Button2Click(); break;
+        case Ctl::Button3: Button3Click(); break;
+        case Ctl::Button5: Button5Click(); break;
+        default: break;
+      }
+      break;
+    default:
+      return false;  // edits, labels and outputs take no clicks
+  }
+  EnforceLimit();
+  return true;
+}
+
+bool MainWindowModel::SetText(Ctl c, std::u16string_view text) {
+  if (!State(c).shown) return false;
+  if (c == Ctl::Sovr) {
+    SetSovrText(text);
+  } else if (c == Ctl::Dr10Znak_Name) {
+    chosen_digit_group_.reset();
+    if (Text(c) != text) {
+      S(c).caption = text;
+      Dr10Znak_NameChange();
+    }
+  } else if (KindOf(c) == ControlKind::kFontBox) {
+    if (Text(c) != text) {
+      S(c).caption = text;
+      FontBoxChange(c);
+    }
+  } else {
+    return false;
+  }
+  EnforceLimit();
+  return true;
+}
+
+void MainWindowModel::SelectKiril(int start, int length) {
+  const int size = static_cast<int>(Kiril().size());
+  start = std::clamp(start, 0, size);
+  length = std::clamp(length, 0, size - start);
+  kiril_selection_ = {start, length};
+}
+
+// ---- Number state ---------------------------------------------------------------------------
+
+void MainWindowModel::SetSovrText(std::u16string_view text) {
+  if (Sovr() == text) {
+    // An edit reports changes only: the keypad path that raised the flag gets no pass to
+    // swallow, so the flag must not linger for the user's next edit.
+    skip_sovr_change_ = false;
+    return;
+  }
+  S(Ctl::Sovr).caption = text;
+  SovrChange();
+}
+
+void MainWindowModel::SetKiril(std::u16string text) {
+  S(Ctl::Kiril).caption = std::move(text);
+  kiril_format_.clear();
+  kiril_selection_ = {};
+}
+
+void MainWindowModel::SovrChange() {
+  if (skip_sovr_change_) {
+    skip_sovr_change_ = false;
+    return;
+  }
+  // Only digits stay in the number: a trailing letter is dropped as typed, and a pasted text
+  // keeps its digits. The shorter text runs its own (nested) pass first.
+  if (!Sovr().empty() && !IsDigitString(Sovr())) {
+    std::u16string digits;
+    std::copy_if(Sovr().begin(), Sovr().end(), std::back_inserter(digits), IsAsciiDigit);
+    SetSovrText(digits);
+  } else if (Sovr().empty()) {
+    SetCaption(Ctl::Zarno, u"\u0483");
+  }
+  switch (System()) {
+    case NumeralSystem::kRim: RenderRim(); break;
+    case NumeralSystem::kKitay: RenderKitay(); break;
+    case NumeralSystem::kArmen: RenderArmen(); break;
+    case NumeralSystem::kGruz: RenderGruz(); break;
+    case NumeralSystem::kGrekIonich: RenderGrekIonich(); break;
+    case NumeralSystem::kGrekAttich: RenderGrekAttich(); break;
+    case NumeralSystem::kMaya: RenderMaya(); break;
+    case NumeralSystem::kIudeyskie: RenderIudeyskie(); break;
+    case NumeralSystem::kGlagol:
+    case NumeralSystem::kKiril: RenderKiril(); break;
+  }
+  EmptyKirilAboveLimit();
+  RenderDr10Znak();
+  ApplyDr10ZnakFont();
+}
+
+void MainWindowModel::EmptyKirilAboveLimit() {
+  if (!AboveLimit()) return;
+  SetKiril(u"");
+  if (IsSlavonic()) SetCaption(Ctl::Zarno, u"");
+}
+
+// Whatever path drew the display, a number above the limit of the system shows nothing.
+void MainWindowModel::EnforceLimit() { EmptyKirilAboveLimit(); }
+
+void MainWindowModel::Button1Click() {
+  mark_width_ = 1;
+  ReleasePanels();
+  SetSovrText(u"");
+  SetKiril(u"");
+  plain_kiril_.clear();
+  SetCaption(Ctl::Zarno, u"\u0483");
+}
+
+void MainWindowModel::ReleasePanels() {
+  Release(Ctl::Tysyasha);
+  Release(Ctl::x10000);
+  Release(Ctl::x100000);
+}
+
+// ---- Radio buttons and check boxes ----------------------------------------------------
+
+void MainWindowModel::SelectRadio(Ctl radio) {
+  if (Checked(radio)) return;  // selecting the selected one changes nothing
+  for (int i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Ctl>(i);
+    if (KindOf(c) == KindOf(radio)) S(c).checked = false;
+  }
+  S(radio).checked = true;
+  RunRadioHandler(radio);
+}
+
+void MainWindowModel::RunRadioHandler(Ctl radio) {
+  switch (radio) {
+    case Ctl::KirilRadio: KirilRadioClick(); break;
+    case Ctl::GlagolRadio: GlagolRadioClick(); break;
+    case Ctl::RimRadio: RimRadioClick(); break;
+    case Ctl::Kitay: KitayClick(); break;
+    case Ctl::Armen: ArmenClick(); break;
+    case Ctl::Gruz: GruzClick(); break;
+    case Ctl::GrekIonich: GrekIonichClick(); break;
+    case Ctl::GrekAttich: GrekAttichClick(); break;
+    case Ctl::Maya: MayaClick(); break;
+    case Ctl::Iudeyskie: IudeyskieClick(); break;
+    case Ctl::Kiril_Old_Tys_Radio1: Kiril_Old_Tys_Radio1Click(); break;
+    case Ctl::Kiril_Old_Tys_Radio2: Kiril_Old_Tys_Radio2Click(); break;
+    default: break;
+  }
+}
+
+void MainWindowModel::SetChecked(Ctl box, bool checked) {
+  if (Checked(box) == checked) return;
+  S(box).checked = checked;
+  RunCheckHandler(box);
+}
+
+// ---- Digit sets -------------------------------------------------------------------------------
+
+namespace {
+constexpr Ctl DigitButton(int d) { return static_cast<Ctl>(Index(Ctl::Arab1_0) + d); }
+}  // namespace
+
+void MainWindowModel::Dr10Znak_NameChange() {
+  const DigitSet* set = FindDigitSet(Text(Ctl::Dr10Znak_Name));
+  if (set != nullptr) {
+    const auto digits = DigitsOf(*set, Text(Ctl::FontArab1));
+    for (int d = 0; d < 10; ++d) SetCaption(DigitButton(d), digits[d]);
+  }
+  const int size = set != nullptr ? set->button_size : 16;
+  for (int d = 0; d < 10; ++d) S(DigitButton(d)).font_size = size;
+  RenderDr10Znak();
+}
+
+void MainWindowModel::RenderDr10Znak() {
+  std::u16string text;
+  for (char16_t c : Sovr()) {
+    if (IsAsciiDigit(c)) text += Text(DigitButton(c - u'0'));
+  }
+  S(Ctl::Arab1).caption = std::move(text);
+}
+
+bool MainWindowModel::UsesFontArab2() const {
+  // A set chosen in the chooser keeps the font of the row it was chosen from (Tibetan is
+  // offered in both fonts).
+  if (chosen_digit_group_) return *chosen_digit_group_ == 2;
+  return InFontGroup2(Text(Ctl::Dr10Znak_Name));
+}
+
+void MainWindowModel::ApplyDigitFontName(std::u16string_view name) {
+  S(Ctl::Arab1).font = name;
+  for (int d = 0; d < 10; ++d) S(DigitButton(d)).font = name;
+}
+
+void MainWindowModel::ApplyDr10ZnakFont() {
+  ApplyDigitFontName(Text(UsesFontArab2() ? Ctl::FontArab2 : Ctl::FontArab1));
+}
+void MainWindowModel::ApplyFontArab1() { ApplyDigitFontName(Text(Ctl::FontArab1)); }
+void MainWindowModel::ApplyFontArab2() { ApplyDigitFontName(Text(Ctl::FontArab2)); }
+
+void MainWindowModel::Arab1DigitClick(int digit) {
+  std::u16string text = Sovr();
+  text.push_back(static_cast<char16_t>(u'0' + digit));
+  SetSovrText(text);
+}
+
+bool MainWindowModel::ChooseDigitSetRow(int row) {
+  const auto rows = ChooserRows();
+  if (!chooser_shown_ || row < 1 || row > static_cast<int>(rows.size())) return false;
+  const ChooserRow& r = rows[row - 1];
+  if (Text(Ctl::Dr10Znak_Name) != r.name) {
+    S(Ctl::Dr10Znak_Name).caption = r.name;
+    Dr10Znak_NameChange();
+  }
+  chosen_digit_group_ = r.group;
+  if (r.group == 1) {
+    ApplyFontArab1();
+  } else {
+    ApplyFontArab2();
+  }
+  chooser_shown_ = false;
+  EnforceLimit();
+  return true;
+}
+
+// ---- Start-up -------------------------------------------------------------------------------------
+
+void MainWindowModel::FormCreate() {
+  if (!FontPresent(kShippedFontFamily) && host_.InstallShippedFont()) font_list_.reset();
+  FillFontLists();
+  StartKeypadAndDigits();
+  if (!SettingsFileExists()) ChooseFonts();
+  LoadSettings();
+  FinishStart();
+}
+
+void MainWindowModel::StartWithoutSettings() {
+  StartKeypadAndDigits();
+  FinishStart();
+}
+
+void MainWindowModel::StartKeypadAndDigits() {
+  window_width_ = kNarrowWidth;
+  SetKirilCaptions();
+  mark_width_ = 1;
+  skip_sovr_change_ = false;
+  for (int d = 0; d < 10; ++d) {
+    SetCaption(DigitButton(d), std::u16string(1, static_cast<char16_t>(u'\u0660' + d)));
+  }
+}
+
+void MainWindowModel::FinishStart() {
+  SetKeypadFontSize();
+  SetCaption(Ctl::Memo1, kMemo1Text);
+  SetCaption(Ctl::Memo2, kMemo2Text);
+  SetCaption(Ctl::Nizhe2, u"ниже строки");
+}
+
+}  // namespace zarno

@@ -1,0 +1,233 @@
+#pragma once
+
+// The main window without a toolkit: all of its state, and every event handler under the
+// name of its control and event. The Qt view mirrors this state and forwards user events;
+// zarno-cli and the tests drive it directly.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/control_state.h"
+#include "core/host.h"
+#include "numerals/keypad_view.h"
+
+namespace zarno {
+
+// Character format of a run of `Kiril`: the lowered (and, for fonts other than our own,
+// smaller) thousands sign. Heights and offsets are in twips; a negative offset lowers.
+struct FormatRun {
+  int start = 0;
+  int length = 0;
+  std::optional<int> height_twips;
+  int offset_twips = 0;
+  friend bool operator==(const FormatRun&, const FormatRun&) = default;
+};
+
+struct Selection {
+  int start = 0;
+  int length = 0;
+};
+
+inline constexpr std::u16string_view kShippedFontFamily = u"Kolvana+";
+inline constexpr int kNarrowWidth = 461;
+inline constexpr int kWideWidth = 700;
+inline constexpr int kFontBoxCount = 12;
+
+class MainWindowModel {
+ public:
+  // The created state of the window, before start-up (FormCreate) runs.
+  explicit MainWindowModel(Host& host);
+
+  MainWindowModel(const MainWindowModel&) = delete;
+  MainWindowModel& operator=(const MainWindowModel&) = delete;
+
+  // ---- User events (what the view and zarno-cli forward) --------------------------------
+  // Each returns false, doing nothing, when the control is hidden or disabled.
+  bool Click(Ctl control);
+  // Replaces the whole text of an edit or combo box (one change).
+  bool SetText(Ctl control, std::u16string_view text);
+  void SelectKiril(int start, int length);
+  void SetSpinValue(int value);
+  // A row button (1 to 29) of the digit-set chooser; false when the chooser is not shown.
+  bool ChooseDigitSetRow(int row);
+  void HideChooser() { chooser_shown_ = false; }
+
+  // ---- State ------------------------------------------------------------------------
+  const ControlStates& Controls() const { return controls_; }
+  const ControlState& State(Ctl c) const { return controls_[Index(c)]; }
+  const std::u16string& Text(Ctl c) const { return controls_[Index(c)].caption; }
+  bool Checked(Ctl c) const { return controls_[Index(c)].checked; }
+  bool Reachable(Ctl c) const;
+  NumeralSystem System() const;
+  KeypadView Keys() const { return KeypadView(controls_); }
+
+  const std::u16string& Sovr() const { return Text(Ctl::Sovr); }
+  const std::u16string& Kiril() const { return Text(Ctl::Kiril); }
+  const std::u16string& PlainKiril() const { return plain_kiril_; }
+  int MarkWidth() const { return mark_width_; }
+  bool SkipSovrChange() const { return skip_sovr_change_; }
+  Selection KirilSelection() const { return kiril_selection_; }
+  const std::vector<FormatRun>& KirilFormat() const { return kiril_format_; }
+  // Grows each time the focus should go to Sovr with the caret at its end.
+  int FocusSovrRequests() const { return focus_sovr_requests_; }
+  int WindowWidth() const { return window_width_; }
+  bool ChooserShown() const { return chooser_shown_; }
+  int SpinValue() const { return spin_value_; }
+  const std::vector<std::u16string>& FontList();
+
+  // ---- Start-up -----------------------------------------------------------------------
+  void FormCreate();
+  // The start-up without fonts and settings file, for conversions in scripts.
+  void StartWithoutSettings();
+
+  // ---- Number state and recomputation -------------------------------------------------
+  void SovrChange();
+  void Button1Click();
+  // Writes the text of Sovr as an edit does: a change runs SovrChange at once; an equal
+  // text raises no notification (and so clears a pending SkipSovrChange).
+  void SetSovrText(std::u16string_view text);
+  bool AboveLimit() const;
+
+  // ---- Cyrillic and Glagolitic --------------------------------------------------------
+  void RenderKiril();
+  void DecorateKiril();
+  void LowerTysyasha();
+  void ZarnoClick();
+  void IspZarnoClick();
+  void IspTochkaClick();
+  void TysyashaNizheClick();
+  void Kiril_Old_Tys_Radio1Click() { RenderKiril(); }
+  void Kiril_Old_Tys_Radio2Click() { RenderKiril(); }
+
+  // ---- The other renderers and readers -------------------------------------------------
+  void RenderRim();
+  void ReadRim();
+  void RenderGrekIonich();
+  void RenderGrekAttich();
+  void RenderKitay();
+  void ReadKitay();
+  void RenderArmen();
+  void RenderGruz();
+  void RenderMaya();
+  void ReadMaya();
+  void AppendMaya(Ctl key);
+  void RenderIudeyskie();
+  void IspolzovatClick();
+  void GershaimClick() { RenderIudeyskie(); }
+
+  // ---- System switches (keypads) ------------------------------------------------------
+  void KirilRadioClick();
+  void GlagolRadioClick();
+  void RimRadioClick();
+  void GrekIonichClick();
+  void GrekAttichClick();
+  void KitayClick();
+  void ArmenClick();
+  void GruzClick();
+  void MayaClick();
+  void IudeyskieClick();
+  void SetKirilCaptions();
+  void SetGlagolCaptions();
+  void SetKeypadFont(std::u16string_view name);
+  void SetKeypadFontSize();
+
+  // ---- Keypad entry -------------------------------------------------------------------
+  void AddValue(std::uint32_t a);
+  void PressKey(Ctl own, Ctl partner1, Ctl partner2, std::uint32_t a, Ctl key);
+  void PressVariantKey(Ctl own, Ctl partner1, Ctl partner2, std::uint32_t a);
+  void KeyClick(Ctl key);
+  void TysyashaClick();
+  void AppendTysyasha();
+  void ReadKiril();
+  void x10000Click() { MyriadPanelClick(Ctl::x10000); }
+  void x100000Click() { MyriadPanelClick(Ctl::x100000); }
+  void Rim_5000_1Click();
+  void Rim_50000Click();
+  void Rim_100000Click();
+
+  // ---- Glyph variants -----------------------------------------------------------------
+  // Sets a check box by program; a change of state runs its click handler.
+  void SetChecked(Ctl box, bool checked);
+  void PairVariant(Ctl first, Ctl second);
+  void PairVariantSecond(Ctl first, Ctl second);
+  void TripleVariant(Ctl first, Ctl second, Ctl third);
+  void TripleVariantOther(Ctl own, Ctl first, Ctl other);
+  void RefreshVariant();
+
+  // ---- Digit sets ---------------------------------------------------------------------
+  void Dr10Znak_NameChange();
+  void RenderDr10Znak();
+  bool UsesFontArab2() const;
+  void ApplyDr10ZnakFont();
+  void ApplyFontArab1();
+  void ApplyFontArab2();
+  void Arab1DigitClick(int digit);
+  void Button4Click() { chooser_shown_ = true; }
+
+  // ---- Settings and fonts -------------------------------------------------------------
+  void LoadSettings();
+  void SaveSettings();
+  void ChooseFonts();
+  void FillFontLists();
+  bool FontPresent(std::u16string_view name);
+  int FindFontIndex(std::u16string_view name);
+  void Button5Click();
+  void NastroykiClick();
+  void FontBoxChange(Ctl box);
+  void SpinEdit1Change();
+  void SwatchClick(Ctl swatch);
+  void Button2Click();
+  void Button3Click();
+  // The redraw of the current system after a change of size or colour.
+  void RedrawCurrentSystem();
+  bool SettingsFileExists();
+
+ private:
+  void StartKeypadAndDigits();
+  void FinishStart();
+  ControlState& S(Ctl c) { return controls_[Index(c)]; }
+  void SetKiril(std::u16string text);
+  void SetCaption(Ctl c, std::u16string_view text) { S(c).caption = text; }
+  void Release(Ctl panel) { S(panel).checked = false; }
+  void ReleasePanels();
+  void SelectRadio(Ctl radio);
+  void RunRadioHandler(Ctl radio);
+  void RunCheckHandler(Ctl box);
+  void ApplyLayout(NumeralSystem system);
+  void PrepareSystem(NumeralSystem system);
+  void EmptyKirilAboveLimit();
+  void EnforceLimit();
+  void ResetIspolzovat(bool first, bool second);
+  void MyriadPanelClick(Ctl panel);
+  void RenderCurrentSystemAfterKey();
+  bool IsSlavonic() const;
+  bool KirilFontIsShipped() const;
+  void SelectFontInBox(Ctl box, std::u16string_view name);
+  void ApplyDigitFontName(std::u16string_view name);
+  void SetOutputSize(int points);
+  void SetOutputColor(std::uint32_t color);
+
+  Host& host_;
+  ControlStates controls_{};
+  std::u16string plain_kiril_;
+  int mark_width_ = 1;
+  bool skip_sovr_change_ = false;
+  Selection kiril_selection_;
+  std::vector<FormatRun> kiril_format_;
+  int focus_sovr_requests_ = 0;
+  int window_width_ = kNarrowWidth;
+  bool chooser_shown_ = false;
+  int spin_value_ = 16;
+  // Settings: the busy mark and the font names remembered from the last reading.
+  bool settings_busy_ = false;
+  std::array<std::u16string, kFontBoxCount> remembered_fonts_{};
+  std::optional<std::vector<std::u16string>> font_list_;
+  // The font group of the chooser row the current digit set was chosen from.
+  std::optional<int> chosen_digit_group_;
+};
+
+}  // namespace zarno

@@ -1,0 +1,150 @@
+// The renderers and readers as the window runs them: each reads Sovr and the glyph store and
+// writes Kiril (and, for the readers, Sovr) through the pure numeral units.
+#include "core/main_window_model.h"
+#include "core/number.h"
+#include "numerals/armenian_georgian.h"
+#include "numerals/chinese.h"
+#include "numerals/greek_attic.h"
+#include "numerals/greek_ionic.h"
+#include "numerals/hebrew.h"
+#include "numerals/maya.h"
+#include "numerals/roman.h"
+#include "numerals/slavonic.h"
+
+namespace zarno {
+
+// ---- Cyrillic and Glagolitic ------------------------------------------------------------------
+
+void MainWindowModel::RenderKiril() {
+  // Slavonic letters are written only while a Slavonic system is shown: a shared variant
+  // box or panel pressed in another system must not draw over its display.
+  if (!IsSlavonic()) return;
+  SetKiril(u"");
+  if (Sovr().empty()) return;
+  auto plain = RenderKirilPlain(Sovr(), Keys(), !Checked(Ctl::KirilRadio),
+                                Checked(Ctl::Kiril_Old_Tys_Radio2));
+  if (!plain) return;  // a Glagolitic thousands digit other than 1 or 2
+  plain_kiril_ = std::move(*plain);
+  DecorateKiril();
+  LowerTysyasha();
+}
+
+void MainWindowModel::DecorateKiril() {
+  DressOptions o;
+  o.numeral_mark = Checked(Ctl::IspZarno);
+  o.dots = Checked(Ctl::IspTochka);
+  o.sign_below_line = Checked(Ctl::TysyashaNizhe);
+  o.style2 = Checked(Ctl::Kiril_Old_Tys_Radio2);
+  o.glagolitic = Checked(Ctl::GlagolRadio);
+  o.mark_width = mark_width_;
+  const std::u16string& sign = Text(Ctl::Tysyasha);
+  o.thousands_sign = sign.empty() ? u'\0' : sign[0];
+  o.value = ParseInt32(Sovr());
+  Dressed d = zarno::DecorateKiril(plain_kiril_, o);
+  SetKiril(std::move(d.kiril));
+  SetCaption(Ctl::Zarno, d.zarno);
+}
+
+void MainWindowModel::LowerTysyasha() {
+  const std::u16string& sign = Text(Ctl::Tysyasha);
+  kiril_format_.clear();
+  if (sign.size() == 1) {
+    for (const SignFormat& f :
+         ThousandsSignFormats(Kiril(), sign[0], State(Ctl::Kiril).font_size,
+                              KirilFontIsShipped(), Checked(Ctl::TysyashaNizhe))) {
+      kiril_format_.push_back({f.position, 1, f.height_twips, f.offset_twips});
+    }
+  }
+  ++focus_sovr_requests_;
+}
+
+void MainWindowModel::ZarnoClick() {
+  if (Kiril().empty()) return;
+  SetKiril(Text(Ctl::Zarno));
+  mark_width_ = NextMarkWidth(mark_width_);
+  DecorateKiril();
+  LowerTysyasha();
+}
+
+void MainWindowModel::IspZarnoClick() {
+  if (Kiril().empty()) return;
+  DecorateKiril();
+  LowerTysyasha();
+}
+
+void MainWindowModel::IspTochkaClick() { IspZarnoClick(); }
+void MainWindowModel::TysyashaNizheClick() { IspZarnoClick(); }
+
+// ---- Roman ------------------------------------------------------------------------------------------
+
+void MainWindowModel::RenderRim() { SetKiril(zarno::RenderRim(Sovr(), Keys())); }
+
+void MainWindowModel::ReadRim() {
+  const std::int64_t v = ReadRimValue(Kiril(), Keys());
+  SetSovrText(ToDecimal(v));
+  if (v > LimitOf(NumeralSystem::kRim)) SetKiril(u"");
+  if (v < 0) {
+    S(Ctl::Arab1).caption.clear();
+    host_.ShowMessage(RimNegativeMessage(v));
+    SetSovrText(u"");
+    SetKiril(u"");
+    return;
+  }
+  // Also for 0, so that the digit display agrees with Sovr.
+  RenderDr10Znak();
+}
+
+// ---- Greek ------------------------------------------------------------------------------------------
+
+void MainWindowModel::RenderGrekIonich() { SetKiril(zarno::RenderGrekIonich(Sovr(), Keys())); }
+void MainWindowModel::RenderGrekAttich() { SetKiril(zarno::RenderGrekAttich(Sovr(), Keys())); }
+
+// ---- Chinese ----------------------------------------------------------------------------------------
+
+void MainWindowModel::RenderKitay() {
+  SetKiril(zarno::RenderKitay(Sovr(), Keys()));
+  // The plain text follows a finished rendering only: not for an empty number, nor for a
+  // number whose sixth or higher place holds a digit other than 0.
+  const auto first = Sovr().find_first_not_of(u'0');
+  const bool too_long = first != std::u16string::npos && Sovr().size() - first >= 6;
+  if (!Sovr().empty() && !too_long) plain_kiril_ = Kiril();
+}
+
+void MainWindowModel::ReadKitay() {
+  SetSovrText(ToDecimal(ReadKitayValue(Kiril(), Keys())));
+  RenderDr10Znak();
+}
+
+// ---- Armenian and Georgian ------------------------------------------------------------------------
+
+void MainWindowModel::RenderArmen() { SetKiril(zarno::RenderArmen(Sovr(), Keys())); }
+void MainWindowModel::RenderGruz() { SetKiril(zarno::RenderGruz(Sovr(), Keys())); }
+
+// ---- Maya ---------------------------------------------------------------------------------------------
+
+void MainWindowModel::RenderMaya() { SetKiril(zarno::RenderMaya(Sovr(), Keys())); }
+
+void MainWindowModel::ReadMaya() {
+  const auto number = zarno::ReadMaya(Kiril());
+  SetSovrText(number ? *number : std::u16string());
+}
+
+void MainWindowModel::AppendMaya(Ctl key) {
+  SetKiril(Kiril() + Text(key));
+  ReadMaya();
+}
+
+// ---- Hebrew -------------------------------------------------------------------------------------------
+
+void MainWindowModel::RenderIudeyskie() { SetKiril(zarno::RenderIudeyskie(Sovr(), Keys())); }
+
+void MainWindowModel::IspolzovatClick() {
+  const bool final_letters = Checked(Ctl::Ispolzovat);
+  for (Ctl key : {Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800,
+                  Ctl::Kiril1_900}) {
+    S(key).enabled = final_letters;
+  }
+  RenderIudeyskie();
+}
+
+}  // namespace zarno

@@ -1,0 +1,287 @@
+#include "numerals/slavonic.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "keypads/captions.h"
+
+namespace zarno {
+namespace {
+
+constexpr Ctl kNone = Ctl::CF1;  // never a letter
+
+constexpr Ctl kUnitKeys[10] = {kNone,         Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3,
+                               Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6, Ctl::Kiril1_7,
+                               Ctl::Kiril1_8, Ctl::Kiril1_9};
+constexpr Ctl kTenKeys[10] = {kNone,          Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30,
+                              Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60, Ctl::Kiril1_70,
+                              Ctl::Kiril1_80, Ctl::Kiril1_90};
+constexpr Ctl kHundredKeys[10] = {
+    kNone,           Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y,
+    Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900};
+
+// Every key whose caption is a letter of the glyph table, with all variants.
+constexpr Ctl kLetterKeys[] = {
+    Ctl::Kiril1_1,       Ctl::Kiril1_2,      Ctl::Kiril1_3,         Ctl::Kiril1_4,
+    Ctl::Kiril1_5,       Ctl::Kiril1_5_e2,   Ctl::Kiril1_6,         Ctl::Kiril1_6_s2,
+    Ctl::Kiril1_7,       Ctl::Kiril1_7_z2,   Ctl::Kiril1_8,         Ctl::Kiril1_9,
+    Ctl::Kiril1_10,      Ctl::Kiril1_20,     Ctl::Kiril1_30,        Ctl::Kiril1_40,
+    Ctl::Kiril1_50,      Ctl::Kiril1_60,     Ctl::Kiril1_60_oldz,   Ctl::Kiril1_70,
+    Ctl::Kiril1_80,      Ctl::Kiril1_90,     Ctl::Kiril1_90_koppa,  Ctl::Kiril1_90_che2,
+    Ctl::Kiril1_100,     Ctl::Kiril1_200,    Ctl::Kiril1_300,       Ctl::Kiril1_400_y,
+    Ctl::Kiril1_400_izh, Ctl::Kiril1_500,    Ctl::Glag_500_F,       Ctl::Kiril1_600,
+    Ctl::Kiril1_700,     Ctl::Kiril1_800,    Ctl::Kiril1_800_omega, Ctl::Kiril1_900,
+    Ctl::Kiril1_900_yus, Ctl::Kiril1_900_c2, Ctl::Glagolitsa_1000,  Ctl::Glagolitsa_2000,
+};
+
+// The key whose caption writes `value` (1..9, 10..90, 100..900). The variant boxes choose
+// among the keys of one value; in Glagolitic the first key is taken unless `box_only`.
+Ctl LetterKey(int value, const KeypadView& k, bool glagolitic, bool box_only) {
+  const bool first = glagolitic && !box_only;
+  switch (value) {
+    case 5:
+      return first || k.Checked(Ctl::Check_Kiril1_5) ? Ctl::Kiril1_5 : Ctl::Kiril1_5_e2;
+    case 6:
+      return first || k.Checked(Ctl::Check_Kiril1_6) ? Ctl::Kiril1_6 : Ctl::Kiril1_6_s2;
+    case 7:
+      return first || k.Checked(Ctl::Check_Kiril1_7) ? Ctl::Kiril1_7 : Ctl::Kiril1_7_z2;
+    case 60:
+      return first || k.Checked(Ctl::Check_Kiril1_60) ? Ctl::Kiril1_60 : Ctl::Kiril1_60_oldz;
+    case 90:
+      if (first || k.Checked(Ctl::Check_Kiril1_90_che)) return Ctl::Kiril1_90;
+      return k.Checked(Ctl::Check_Kiril1_90_koppa) ? Ctl::Kiril1_90_koppa : Ctl::Kiril1_90_che2;
+    case 400:
+      return first || k.Checked(Ctl::Check_Kiril1_400_y) ? Ctl::Kiril1_400_y : Ctl::Kiril1_400_izh;
+    case 500:
+      // No Glagolitic default here: the 500 boxes choose in Glagolitic too.
+      return k.Checked(Ctl::Check_Glag_500) ? Ctl::Kiril1_500 : Ctl::Glag_500_F;
+    case 800:
+      return first || k.Checked(Ctl::Check_Kiril1_800_ot) ? Ctl::Kiril1_800 : Ctl::Kiril1_800_omega;
+    case 900:
+      if (first || k.Checked(Ctl::Check_Kiril1_900_ce)) return Ctl::Kiril1_900;
+      return k.Checked(Ctl::Check_Kiril1_900_yus) ? Ctl::Kiril1_900_yus : Ctl::Kiril1_900_c2;
+    default:
+      break;
+  }
+  if (value < 10) return kUnitKeys[value];
+  if (value < 100) return kTenKeys[value / 10];
+  return kHundredKeys[value / 100];
+}
+
+bool IsOneOf(char16_t c, std::u16string_view set) { return set.find(c) != set.npos; }
+
+// The mark of one of the styles 2 to 8, set once at the end of the text.
+constexpr char16_t kEndMark[10] = {0,         0,         u'\uE075', u'\u0483', u'\uE076',
+                                   u'\uE077', u'\uE078', u'\uE079', u'\uE060', 0};
+
+}  // namespace
+
+std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const KeypadView& keys,
+                                               bool glagolitic, bool style2) {
+  const std::u16string_view sign = keys.Caption(Ctl::Tysyasha);
+  const std::u16string_view ten_thousands = keys.Caption(Ctl::x10000).substr(1, 1);
+  const std::u16string_view hundred_thousands = keys.Caption(Ctl::x100000).substr(1, 1);
+  auto letter = [&](int value, bool box_only) {
+    return keys.Caption(LetterKey(value, keys, glagolitic, box_only));
+  };
+
+  std::u16string text;
+  const std::size_t n = sovr.size();
+  for (std::size_t rank = 1; rank <= n; ++rank) {
+    const char16_t c = sovr[n - rank];
+    const int d = (c >= u'0' && c <= u'9') ? c - u'0' : 0;
+    auto prepend = [&text](std::u16string_view s) { text.insert(0, s); };
+    switch (rank) {
+      case 1:
+        if (d) text.append(letter(d, false));
+        break;
+      case 2:
+        if (d == 1) {
+          text.append(letter(10, false));  // 11 to 19 read units first
+        } else if (d) {
+          prepend(letter(10 * d, false));
+        }
+        break;
+      case 3:
+        if (d) prepend(letter(100 * d, false));
+        break;
+      case 4:
+        if (!glagolitic) {
+          if (d) {
+            prepend(letter(d, false));
+            prepend(sign);
+          }
+        } else if (d == 1 || d == 2) {
+          prepend(keys.Caption(d == 1 ? Ctl::Glagolitsa_1000 : Ctl::Glagolitsa_2000));
+        } else {
+          return std::nullopt;
+        }
+        break;
+      case 5:
+        if (!d) break;
+        if (!style2) {
+          prepend(letter(10 * d, true));
+          prepend(sign);
+        } else {
+          prepend(ten_thousands);
+          prepend(letter(d, true));
+          if (n > 5) prepend(u" ");
+        }
+        break;
+      case 6:
+        if (!d) break;
+        if (!style2) {
+          prepend(d == 5 ? keys.Caption(Ctl::Kiril1_500) : letter(100 * d, false));
+          prepend(sign);
+        } else {
+          prepend(hundred_thousands);
+          prepend(letter(d, true));
+        }
+        break;
+      default:
+        text.clear();  // seven digits and more are not written
+        break;
+    }
+  }
+  return text;
+}
+
+char16_t MarkAfter(char16_t c, bool glagolitic) {
+  if (c == u'\u0456') return u'\uE075';
+  if (IsOneOf(c, u"\u043C\u0434\u0467\u0473\u047B\u0461")) return u'\uE076';
+  if (IsOneOf(c, u"\u0471\u0444\u047F\u2C3C")) return u'\uE065';
+  if (!glagolitic) return kNumeralMark;
+  if (IsOneOf(c, u"\u2C41\u2C3D\u2C43")) return kNumeralMark;
+  if (c == u'\u2C3F') return u'\uE077';
+  return u'\uE076';
+}
+
+namespace {
+
+std::u16string InnerDots(std::u16string_view p, const DressOptions& o) {
+  const char16_t s = o.thousands_sign;
+  std::u16string out;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    out.push_back(p[i]);
+    if (i + 1 == p.size()) break;
+    const char16_t a = p[i];
+    const char16_t b = p[i + 1];
+    if (a != s && b != s && b != kTenThousandsSign && b != kHundredThousandsSign && a != u' ' &&
+        b != u' ') {
+      out.push_back(kDot);
+    } else if (a == s && o.sign_below_line) {
+      out.push_back(kLowDot);
+    } else if (b == s && !o.sign_below_line) {
+      out.push_back(kDot);
+    }
+  }
+  return out;
+}
+
+std::u16string MarkEveryLetter(std::u16string_view c, const DressOptions& o) {
+  const char16_t s = o.thousands_sign;
+  std::u16string out;
+  for (std::size_t i = 0; i < c.size(); ++i) {
+    out.push_back(c[i]);
+    const bool no_mark_here = c[i] == s || IsOneOf(c[i], u"\uE070\uE085\uE130\u2027 ");
+    const bool sign_follows = i + 1 < c.size() && IsOneOf(c[i + 1], u"\uE070\uE085 ");
+    if (!no_mark_here && !sign_follows) out.push_back(MarkAfter(c[i], o.glagolitic));
+  }
+  return out;
+}
+
+std::u16string Dress(std::u16string_view plain, const DressOptions& o, int width) {
+  std::u16string text = o.dots && !plain.empty() ? InnerDots(plain, o) : std::u16string(plain);
+  if (o.numeral_mark) {
+    if (width == 1) {
+      text = MarkEveryLetter(text, o);
+    } else if (width == 9) {
+      // The mark stands over the last but one letter, in front of the dot between them.
+      const std::size_t back = o.dots ? 2 : 1;
+      text.insert(text.size() >= back ? text.size() - back : 0, 1, kNumeralMark);
+    } else if (width >= 2 && width <= 8) {
+      text.push_back(kEndMark[width]);
+    }
+  }
+  if (o.dots) {
+    const bool leading = !o.style2 ? !(text.size() >= 2 && text[1] == kLowDot)
+                                   : o.value.has_value() && *o.value < 9999;
+    if (leading) text.insert(text.begin(), kDot);
+    text.push_back(kDot);
+  }
+  return text;
+}
+
+}  // namespace
+
+Dressed DecorateKiril(std::u16string_view plain, const DressOptions& options) {
+  Dressed d;
+  d.kiril = Dress(plain, options, options.mark_width);
+  d.zarno =
+      options.numeral_mark ? Dress(plain, options, NextMarkWidth(options.mark_width)) : d.kiril;
+  return d;
+}
+
+std::vector<SignFormat> ThousandsSignFormats(std::u16string_view text, char16_t sign,
+                                             int font_points, bool shipped_font, bool below_line) {
+  std::vector<SignFormat> formats;
+  const int h = 16 * font_points;  // four fifths of the normal height, in twips
+  // Halves round to the even neighbour, as the default floating-point rounding does.
+  const int offset =
+      below_line ? -static_cast<int>(std::nearbyint(h / (shipped_font ? 1.8 : 1.5))) : -20;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != sign) continue;
+    formats.push_back(
+        {static_cast<int>(i), shipped_font ? std::nullopt : std::optional<int>(h), offset});
+  }
+  return formats;
+}
+
+std::int64_t ReadKirilValue(std::u16string_view text, const KeypadView& keys, bool myriad_signs) {
+  const std::u16string_view sign = keys.Caption(Ctl::Tysyasha);
+  auto value_of = [&keys](char16_t c) -> std::int64_t {
+    for (Ctl key : kLetterKeys) {
+      const std::u16string_view caption = keys.Caption(key);
+      if (caption.size() == 1 && caption[0] == c) return ValueOf(key);
+    }
+    return 0;
+  };
+  std::int64_t total = 0;
+  for (std::size_t p = text.size(); p-- > 0;) {
+    std::int64_t a = value_of(text[p]);
+    if (a == 0) continue;
+    if (myriad_signs && p + 1 < text.size()) {
+      if (text[p + 1] == kTenThousandsSign) a *= 10000;
+      if (text[p + 1] == kHundredThousandsSign) a *= 100000;
+    }
+    if (p > 0 && sign.size() == 1 && text[p - 1] == sign[0]) {
+      a *= 1000;
+      --p;  // the sign is consumed with its letter
+    }
+    total += a;
+  }
+  return total;
+}
+
+std::optional<std::int64_t> ReadKirilText(std::u16string_view text, bool glagolitic) {
+  auto store = std::make_unique<ControlStates>();
+  ApplyCaptions(*store, glagolitic ? GlagolCaptions() : KirilCaptions());
+  (*store)[Index(Ctl::Tysyasha)].caption = std::u16string(1, kThousandsSign);
+  const KeypadView keys(*store);
+  bool any_letter = false;
+  for (char16_t c : text) {
+    const bool letter = std::any_of(std::begin(kLetterKeys), std::end(kLetterKeys), [&](Ctl k) {
+      return keys.Caption(k) == std::u16string_view(&c, 1);
+    });
+    any_letter = any_letter || letter;
+    if (!letter && !IsOneOf(c, u"\u0482\u0483\uE075\uE076\uE077\uE078\uE079\uE060\uE065"
+                               u"\u2027\uE130\uE070\uE085 ")) {
+      return std::nullopt;
+    }
+  }
+  if (!any_letter) return std::nullopt;
+  return ReadKirilValue(text, keys, /*myriad_signs=*/true);
+}
+
+}  // namespace zarno
