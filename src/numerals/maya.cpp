@@ -1,0 +1,91 @@
+#include "numerals/maya.h"
+
+#include "core/controls.h"
+#include "core/number.h"
+
+namespace zarno {
+namespace {
+
+constexpr char16_t kFirstDigit = u'\uE140';
+constexpr char16_t kLastDigit = u'\uE153';
+// U+1D2E0, the first of the Mayan Numerals, as a surrogate pair.
+constexpr char16_t kStandardHigh = u'\xD834';
+constexpr char16_t kStandardFirstLow = u'\xDEE0';
+
+// The keys that carry the digits 0 to 19.
+constexpr Ctl kDigitKeys[20] = {
+    Ctl::Kiril1_0_1, Ctl::Kiril1_1,  Ctl::Kiril1_2,  Ctl::Kiril1_3,  Ctl::Kiril1_4,
+    Ctl::Kiril1_5,   Ctl::Kiril1_6,  Ctl::Kiril1_7,  Ctl::Kiril1_8,  Ctl::Kiril1_9,
+    Ctl::Kiril1_10,  Ctl::Kiril1_11, Ctl::Kiril1_12, Ctl::Kiril1_13, Ctl::Kiril1_14,
+    Ctl::Kiril1_15,  Ctl::Kiril1_16, Ctl::Kiril1_17, Ctl::Kiril1_18, Ctl::Kiril1_19,
+};
+
+// Weights of the places 1 to 8; the ninth and higher reuse the last.
+constexpr std::int64_t kWeights[8] = {1, 20, 360, 7200, 144000, 2880000, 57600000, 1152000000};
+
+constexpr std::int64_t kTooLarge = std::int64_t{1} << 32;
+
+}  // namespace
+
+std::u16string RenderMaya(std::u16string_view sovr, const KeypadView& view) {
+  const std::optional<std::int64_t> parsed = ParseInt64(sovr);
+  if (!parsed || *parsed >= kTooLarge) return {};
+  std::int64_t v = *parsed;
+  int places = 1;
+  while (places < 8 && v >= kWeights[places]) ++places;
+  std::u16string out;
+  for (int k = places; k >= 1; --k) {
+    out.append(view.Caption(kDigitKeys[v / kWeights[k - 1]]));
+    v %= kWeights[k - 1];
+  }
+  return out;
+}
+
+std::optional<std::u16string> ReadMaya(std::u16string_view kiril) {
+  if (kiril.empty()) return std::nullopt;
+  std::u16string sum = u"0";
+  for (std::size_t place = 1; place <= kiril.size(); ++place) {
+    const char16_t c = kiril[kiril.size() - place];
+    if (c < kFirstDigit || c > kLastDigit) continue;  // no digit: 0 at this place
+    const std::int64_t weight = kWeights[place < 8 ? place - 1 : 7];
+    sum = AddDecimal(sum, ToDecimal((c - kFirstDigit) * weight));
+  }
+  return sum;
+}
+
+std::optional<std::int64_t> ReadMayaText(std::u16string_view text) {
+  // Bring the text to the private-use digits, then read it as the keypad does.
+  std::u16string column;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c == u' ' || c == u'\t' || c == u'\u00A0') continue;
+    if (c >= kFirstDigit && c <= kLastDigit) {
+      column.push_back(c);
+    } else if (c == kStandardHigh && i + 1 < text.size() && text[i + 1] >= kStandardFirstLow &&
+               text[i + 1] < kStandardFirstLow + 20) {
+      column.push_back(static_cast<char16_t>(kFirstDigit + (text[i + 1] - kStandardFirstLow)));
+      ++i;
+    } else {
+      return std::nullopt;
+    }
+  }
+  const std::optional<std::u16string> value = ReadMaya(column);
+  if (!value) return std::nullopt;
+  return ParseInt64(*value);
+}
+
+std::u16string MayaToStandard(std::u16string_view text) {
+  std::u16string out;
+  out.reserve(text.size() * 2);
+  for (char16_t c : text) {
+    if (c >= kFirstDigit && c <= kLastDigit) {
+      out.push_back(kStandardHigh);
+      out.push_back(static_cast<char16_t>(kStandardFirstLow + (c - kFirstDigit)));
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+}  // namespace zarno
