@@ -119,7 +119,7 @@ const Placement kIudeyskie[] = {
     // The thousands toggle where the Cyrillic keypad has it, with "x1000" under it; the two
     // options under the final-letter keys they concern.
     {Ctl::Tysyasha, KeyAt(kCol[0], 279)},
-    {Ctl::Kiril_Stepen_103, {83, 306, 32, 14}},
+    {Ctl::Kiril_Stepen_103, {83, 308, 32, 14}},
     {Ctl::Ispolzovat, {kCol[4], 279, 150, 17}},
     {Ctl::Gershaim, {kCol[4], 302, 150, 17}},
 };

@@ -1,0 +1,208 @@
+#include "numerals/hebrew.h"
+
+#include <initializer_list>
+#include <limits>
+#include <vector>
+
+#include "core/controls.h"
+#include "core/number.h"
+
+namespace zarno {
+namespace {
+
+constexpr char16_t kGershayim = u'\u05F4';
+
+// The keys of the letters by place (units, tens, hundreds) and digit 1 to 9; the hundreds
+// from 500 on are the keys of the final letters.
+constexpr Ctl kPlaceKeys[3][9] = {
+    {Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6,
+     Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
+    {Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60,
+     Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
+    {Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y, Ctl::Kiril1_500,
+     Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
+};
+
+// 500 to 900 without final letters: 400 and the rest, largest first.
+std::u16string HundredsAsSum(int d, const KeypadView& view) {
+  const std::u16string_view tav = view.Caption(Ctl::Kiril1_400_y);
+  std::u16string out(tav);
+  switch (d) {
+    case 5:
+      out += view.Caption(Ctl::Kiril1_100);
+      break;
+    case 6:
+      out += view.Caption(Ctl::Kiril1_200);
+      break;
+    case 7:
+      out += view.Caption(Ctl::Kiril1_300);
+      break;
+    case 8:
+      out += tav;
+      break;
+    case 9:
+      out += tav;
+      out += view.Caption(Ctl::Kiril1_100);
+      break;
+    default:
+      break;
+  }
+  return out;
+}
+
+void ReplaceFirst(std::u16string& text, const std::u16string& pattern,
+                  std::u16string_view replacement) {
+  const std::size_t at = text.find(pattern);
+  if (at != std::u16string::npos) text.replace(at, pattern.size(), replacement);
+}
+
+}  // namespace
+
+std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view) {
+  // Five or more characters end empty whatever came before: the fifth place empties the text.
+  if (sovr.size() >= 5) return {};
+  const bool finals = view.Checked(Ctl::Ispolzovat);
+  const bool mark = view.Checked(Ctl::Gershaim);
+  std::u16string text;
+  int written = 0;  // non-zero digits written so far
+  for (std::size_t place = 1; place <= sovr.size(); ++place) {
+    // The first digit written is the lowest non-zero one: the mark goes just before it.
+    if (mark && written == 1 && text.find(kGershayim) == std::u16string::npos) {
+      text.insert(text.begin(), kGershayim);
+    }
+    const char16_t c = sovr[sovr.size() - place];
+    const int d = IsAsciiDigit(c) ? c - u'0' : 0;
+    if (d == 0) continue;
+    ++written;
+    switch (place) {
+      case 1:
+        text.append(view.Caption(kPlaceKeys[0][d - 1]));
+        break;
+      case 2:
+        text.insert(0, view.Caption(kPlaceKeys[1][d - 1]));
+        break;
+      case 3:
+        if (d <= 4 || finals) {
+          text.insert(0, view.Caption(kPlaceKeys[2][d - 1]));
+        } else {
+          text.insert(0, HundredsAsSum(d, view));
+        }
+        break;
+      default: {
+        // Thousands: the letter and the geresh; a whole number of thousands puts the geresh
+        // first.
+        std::u16string head(view.Caption(kPlaceKeys[0][d - 1]));
+        const std::u16string_view geresh = view.Caption(Ctl::Tysyasha);
+        if (text.empty()) {
+          head.insert(0, geresh);
+        } else {
+          head.append(geresh);
+        }
+        text.insert(0, head);
+        break;
+      }
+    }
+  }
+
+  // 15 and 16 are never written with the letters of the divine name.
+  const std::u16string_view ten = view.Caption(Ctl::Kiril1_10);
+  const std::u16string_view five = view.Caption(Ctl::Kiril1_5);
+  const std::u16string_view six = view.Caption(Ctl::Kiril1_6);
+  if (!ten.empty() && !five.empty() && !six.empty()) {
+    const auto cat = [](std::initializer_list<std::u16string_view> parts) {
+      std::u16string s;
+      for (auto part : parts) s += part;
+      return s;
+    };
+    const std::u16string_view mark_text(&kGershayim, 1);
+    ReplaceFirst(text, cat({ten, five}), u"\u05D8\u05D5");
+    ReplaceFirst(text, cat({ten, six}), u"\u05D8\u05D6");
+    ReplaceFirst(text, cat({ten, mark_text, five}), u"\u05D8\u05F4\u05D5");
+    ReplaceFirst(text, cat({ten, mark_text, six}), u"\u05D8\u05F4\u05D6");
+  }
+  return text;
+}
+
+// Reading ---------------------------------------------------------------------------------
+
+namespace {
+
+constexpr char16_t kGeresh = u'\u05F3';
+
+// Value of a letter U+05D0..U+05EA; a final letter gives its value as a final hundred, and
+// `plain` the value of its ordinary letter.
+struct LetterValue {
+  int value;
+  int plain;
+};
+
+std::optional<LetterValue> HebrewLetter(char16_t c) {
+  static constexpr int kValues[27] = {
+      1,  2,   3,  4,  5,  6,   7,  8,   9,  10,  500, 20,  30,  600,
+      40, 700, 50, 60, 70, 800, 80, 900, 90, 100, 200, 300, 400,
+  };
+  if (c < u'\u05D0' || c > u'\u05EA') return std::nullopt;
+  const int v = kValues[c - 0x05D0];
+  switch (v) {
+    case 500:
+      return LetterValue{v, 20};
+    case 600:
+      return LetterValue{v, 40};
+    case 700:
+      return LetterValue{v, 50};
+    case 800:
+      return LetterValue{v, 80};
+    case 900:
+      return LetterValue{v, 90};
+    default:
+      return LetterValue{v, v};
+  }
+}
+
+// The sum of a group of letters: a final letter counts as a hundred only when it opens the
+// group, as the renderer writes the final hundreds; after another letter it is an ordinary
+// final letter.
+std::int64_t GroupValue(const std::vector<LetterValue>& letters) {
+  std::int64_t sum = 0;
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    sum += i == 0 ? letters[i].value : letters[i].plain;
+  }
+  return sum;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> ReadIudeyskie(std::u16string_view text) {
+  std::vector<LetterValue> before;  // letters before the geresh, or all when there is none
+  std::vector<LetterValue> after;
+  bool geresh = false;
+  for (char16_t c : text) {
+    if (c == u' ' || c == u'\t' || c == u'\u00A0') continue;
+    if (c == kGershayim || c == u'"' || c == u'\u201D') continue;
+    if (c == kGeresh || c == u'\'' || c == u'\u2019') {
+      if (geresh) return std::nullopt;
+      geresh = true;
+      continue;
+    }
+    const std::optional<LetterValue> letter = HebrewLetter(c);
+    if (!letter) return std::nullopt;
+    (geresh ? after : before).push_back(*letter);
+  }
+  // Letters enough to count: no text of a billion letters reaches the 64-bit range.
+  if (before.size() + after.size() > std::numeric_limits<std::int32_t>::max()) {
+    return std::nullopt;
+  }
+  if (!geresh) {
+    if (before.empty()) return std::nullopt;
+    return GroupValue(before);
+  }
+  if (before.empty()) {
+    // The renderer's form of a whole number of thousands: the geresh, then one letter.
+    if (after.size() != 1) return std::nullopt;
+    return GroupValue(after) * 1000;
+  }
+  if (after.empty()) return GroupValue(before);  // the geresh only marks the number
+  return GroupValue(before) * 1000 + GroupValue(after);
+}
+
+}  // namespace zarno
