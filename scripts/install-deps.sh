@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what Зарно needs to build, test and run, from Debian 12 packages, when missing.
+# Needs root (or sudo). Usage: scripts/install-deps.sh [build|run|test]
+set -euo pipefail
+
+build=(cmake ninja-build g++ pkg-config libfontconfig-dev qt6-base-dev)
+fonts=(fonts-dejavu-core fonts-dejavu-extra fonts-freefont-ttf fonts-arphic-uming fonts-noto-core)
+test=(libgtest-dev libgmock-dev libbenchmark-dev libicu-dev python3-fonttools python3-munkres
+      python3-defcon)
+run=(xvfb)
+
+case "${1:-test}" in
+  build) wanted=("${build[@]}") ;;
+  run) wanted=("${build[@]}" "${fonts[@]}") ;;
+  test) wanted=("${build[@]}" "${fonts[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 [build|run|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+# Without recommends: a plain install of the font tools pulls in scipy and friends.
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Зарно and runs every test (installing what is missing first).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh test
+cmake --preset dev >/dev/null
+cmake --build --preset dev
+ctest --preset dev -j2 --timeout 300

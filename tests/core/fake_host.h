@@ -1,0 +1,70 @@
+#pragma once
+
+// A host for the window model in tests: records messages and errors, offers a given font
+// list, keeps its settings file in a temporary folder of its own.
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/host.h"
+#include "core/main_window_model.h"
+
+namespace zarno::testing {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() /
+            ("zarno-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+class FakeHost : public Host {
+ public:
+  void ShowMessage(std::u16string_view text) override { messages.emplace_back(text); }
+  void ReportError(std::u16string_view text) override { errors.emplace_back(text); }
+  std::vector<std::u16string> InstalledFontFamilies() override {
+    ++font_list_requests;
+    return fonts;
+  }
+  FontSpec ChooseFont(const FontSpec& current) override {
+    return dialog_answer ? *dialog_answer : current;
+  }
+  void OpenHelpPage(std::string_view page) override { help_pages.emplace_back(page); }
+  std::string SettingsPath() override { return (dir.path() / "Zarno.ini").string(); }
+
+  TempDir dir;
+  std::vector<std::u16string> fonts = {u"AR PL UMing CN", u"DejaVu Sans", u"FreeMono",
+                                       u"FreeSans", u"FreeSerif", u"Kolvana+"};
+  std::optional<FontSpec> dialog_answer;
+  std::vector<std::u16string> messages;
+  std::vector<std::u16string> errors;
+  std::vector<std::string> help_pages;
+  int font_list_requests = 0;
+};
+
+// A window as it stands after start-up, settings file and all.
+struct Window {
+  FakeHost host;
+  MainWindowModel model{host};
+  Window() { model.FormCreate(); }
+  void Type(std::u16string_view text) { model.SetText(Ctl::Sovr, text); }
+  void Click(Ctl c) { model.Click(c); }
+};
+
+}  // namespace zarno::testing
