@@ -62,7 +62,7 @@ TEST_P(ArmenGruzRenderTest, BothAlphabets) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, ArmenGruzRenderTest,
+    Armen, ArmenGruzRenderTest,
     ::testing::Values(Case{u"", u"", u""}, Case{u"0", u"", u""}, Case{u"10", u"Ժ", u"ი"},
                       Case{u"11", u"ԺԱ", u"ია"}, Case{u"101", u"ՃԱ", u"რა"},
                       Case{u"1984", u"ՌՋՁԴ", u"ჩშპდ"}, Case{u"2000", u"Ս", u"ც"},
@@ -99,7 +99,7 @@ TEST_P(ArmenReadTest, Reads) {
   EXPECT_EQ(ReadArmen(GetParam().text), GetParam().value) << ToUtf8(GetParam().text);
 }
 INSTANTIATE_TEST_SUITE_P(
-    Examples, ArmenReadTest,
+    Armen, ArmenReadTest,
     ::testing::Values(ReadCase{u"ՌՋՁԴ", 1984}, ReadCase{u"ռջձդ", 1984},
                       ReadCase{u"Ռ\u0305Ջ\u0305Ձ\u0305Դ\u0305", 1984},
                       ReadCase{u"ՌՋՁԴ\u055F", 1984}, ReadCase{u"Ք ջ", 9900}, ReadCase{u"ա", 1},
@@ -113,7 +113,7 @@ TEST_P(GruzReadTest, Reads) {
   EXPECT_EQ(ReadGruz(GetParam().text), GetParam().value) << ToUtf8(GetParam().text);
 }
 INSTANTIATE_TEST_SUITE_P(
-    Examples, GruzReadTest,
+    Gruz, GruzReadTest,
     ::testing::Values(ReadCase{u"ჩშპდ", 1984},
                       // Asomtavruli, Nuskhuri and Mtavruli forms of the same letters.
                       ReadCase{u"\u10B9\u10B8\u10AE\u10A3", 1984},

@@ -32,7 +32,7 @@ TEST_P(KitayRenderTest, StartBoxes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, KitayRenderTest,
+    Kitay, KitayRenderTest,
     ::testing::Values(Case{u"", u""}, Case{u"0", u"◯"}, Case{u"7", u"七"}, Case{u"10", u"一十"},
                       Case{u"11", u"一十一"}, Case{u"15", u"一十五"}, Case{u"20", u"二十"},
                       Case{u"100", u"一百"}, Case{u"105", u"一百◯五"}, Case{u"150", u"一百五十"},
@@ -146,7 +146,7 @@ TEST_P(KitayReadTest, PairsMultiply) {
       << "Kiril = " << ToUtf8(GetParam().kiril);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, KitayReadTest,
+INSTANTIATE_TEST_SUITE_P(Kitay, KitayReadTest,
                          ::testing::Values(ReadCase{u"", 0}, ReadCase{u"◯", 0}, ReadCase{u"廿", 20},
                                            ReadCase{u"三十五", 35}, ReadCase{u"一百◯五", 105},
                                            ReadCase{u"廿三", 23}, ReadCase{u"三百廿", 320},
@@ -202,7 +202,7 @@ TEST_P(KitayTextTest, Reads) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, KitayTextTest,
+    Kitay, KitayTextTest,
     ::testing::Values(TextCase{u"十五", 15}, TextCase{u"十", 10}, TextCase{u"一十五", 15},
                       TextCase{u"三百五十", 350}, TextCase{u"萬", 10000}, TextCase{u"一万", 10000},
                       TextCase{u"两千", 2000}, TextCase{u"兩百", 200}, TextCase{u"零", 0},

@@ -39,7 +39,7 @@ TEST_P(IudeyskieRenderTest, Examples) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Plain, IudeyskieRenderTest,
+    IudeyskiePlain, IudeyskieRenderTest,
     ::testing::Values(Case{u"", false, false, u""}, Case{u"0", false, false, u""},
                       Case{u"1", false, false, u"א"}, Case{u"10", false, false, u"י"},
                       Case{u"11", false, false, u"יא"}, Case{u"15", false, false, u"טו"},
@@ -57,14 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"10000", false, false, u""}, Case{u"00005", false, false, u""}));
 
 INSTANTIATE_TEST_SUITE_P(
-    FinalLetters, IudeyskieRenderTest,
+    IudeyskieFinalLetters, IudeyskieRenderTest,
     ::testing::Values(Case{u"500", true, false, u"ך"}, Case{u"600", true, false, u"ם"},
                       Case{u"700", true, false, u"ן"}, Case{u"800", true, false, u"ף"},
                       Case{u"900", true, false, u"ץ"}, Case{u"400", true, false, u"ת"},
                       Case{u"1515", true, false, u"א׳ךטו"}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Gershayim, IudeyskieRenderTest,
+    IudeyskieGershayim, IudeyskieRenderTest,
     ::testing::Values(Case{u"5784", false, true, u"ה׳תשפ״ד"}, Case{u"15", false, true, u"ט״ו"},
                       Case{u"16", false, true, u"ט״ז"}, Case{u"115", false, true, u"קט״ו"},
                       // A single letter gets no mark, nor a hundred written as a sum.
@@ -140,7 +140,7 @@ TEST_P(IudeyskieReadTest, Reads) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, IudeyskieReadTest,
+    Iudeyskie, IudeyskieReadTest,
     ::testing::Values(
         ReadCase{u"תשפ״ד", 784}, ReadCase{u"ה׳תשפ״ד", 5784}, ReadCase{u"ה'תשפ\"ד", 5784},
         ReadCase{u"ה׳ תשפ״ד", 5784}, ReadCase{u"ה’תשפ”ד", 5784},

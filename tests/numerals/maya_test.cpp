@@ -39,7 +39,7 @@ TEST_P(MayaRenderTest, Places) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, MayaRenderTest,
+    Maya, MayaRenderTest,
     ::testing::Values(Case{u"", u""}, Case{u"0", Column({0})}, Case{u"19", Column({19})},
                       Case{u"20", Column({1, 0})}, Case{u"359", Column({17, 19})},
                       Case{u"360", Column({1, 0, 0})}, Case{u"378", Column({1, 0, 18})},
@@ -50,13 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"0005", Column({5})}, Case{u"4294967296", u""},
                       Case{u"9223372036854775807", u""}, Case{u"9223372036854775808", u""},
                       Case{u"12a", u""}));
-
-TEST(MayaRender, EveryDigitFromItsKey) {
-  const Keypad keypad = Keypad::Maya();
-  for (int d = 0; d < 20; ++d) {
-    EXPECT_EQ(RenderMaya(ToDecimal(d), keypad.View()), Column({d})) << d;
-  }
-}
 
 struct ReadCase {
   std::u16string kiril;
@@ -71,7 +64,7 @@ TEST_P(MayaReadTest, ExactDecimal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, MayaReadTest,
+    Maya, MayaReadTest,
     ::testing::Values(ReadCase{u"", std::nullopt}, ReadCase{Column({0}), u"0"},
                       ReadCase{Column({0, 0, 0}), u"0"}, ReadCase{Column({1, 0, 0}), u"360"},
                       // The second place has weight 20 whatever digit it holds.
@@ -134,7 +127,7 @@ TEST_P(MayaTextTest, Reads) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, MayaTextTest,
+    Maya, MayaTextTest,
     ::testing::Values(TextCase{Column({1, 0, 18}), 378}, TextCase{u"\U0001D2E1\U0001D2E0", 20},
                       TextCase{u"\U0001D2E1" + Column({0, 0}), 360},
                       TextCase{u"\U0001D2E1 \U0001D2E0", 20}, TextCase{u"\U0001D2F3", 19},
