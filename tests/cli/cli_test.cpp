@@ -1,0 +1,149 @@
+// zarno-cli run in-process: exact output, exit statuses and messages.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../core/fake_host.h"
+#include "cli/cli.h"
+
+namespace zarno::cli {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result RunCli(std::vector<std::string> args, const std::string& input = "") {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = Run(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(Convert, WritesWhatTheWindowShows) {
+  EXPECT_EQ(RunCli({"convert", "1234", "12"}).out,
+            "҂а\u0483с\u0483л\u0483д\uE076\nв\u0483і\uE075\n");
+  EXPECT_EQ(RunCli({"convert", "--system", "roman", "1999"}).out, "ⅯⅭⅯⅩⅭⅠⅩ\n");
+  EXPECT_EQ(RunCli({"convert", "--system", "Kitay", "105"}).out, "一百◯五\n");
+  EXPECT_EQ(RunCli({"convert", "--system", "hebrew", "--check", "Gershaim", "15"}).out, "ט״ו\n");
+}
+
+TEST(Convert, StreamsStandardInputAndKeepsBadLinesHarmless) {
+  const Result r = RunCli({"convert", "--system", "armenian"}, "1984\r\n10000\nabc\n\n7");
+  EXPECT_EQ(r.status, kOk);
+  EXPECT_EQ(r.out, "ՌՋՁԴ\n\n\n\nԷ\n");
+}
+
+TEST(Convert, OptionsApplyTheWindowsRules) {
+  // Ticking the second form of 5 unticks the first.
+  EXPECT_EQ(RunCli({"convert", "--check", "Check_Kiril1_5_e2", "--uncheck", "IspZarno", "5"}).out,
+            "е\n");
+  // Unticking the default alone is undone, as in the window.
+  EXPECT_EQ(RunCli({"convert", "--uncheck", "Check_Kiril1_5", "--uncheck", "IspZarno", "5"}).out,
+            "є\n");
+  EXPECT_EQ(
+      RunCli({"convert", "--check", "Kiril_Old_Tys_Radio2", "--uncheck", "IspZarno", "110000"})
+          .out,
+      "а\uE085 а\uE070\n");
+}
+
+TEST(Convert, DigitSetsAndStandardCodePoints) {
+  EXPECT_EQ(RunCli({"convert", "--digits", "thai", "2024"}).out, "๒๐๒๔\n");
+  EXPECT_EQ(RunCli({"convert", "--digits", "Девангари", "7"}).out, "७\n");
+  EXPECT_EQ(RunCli({"convert", "--system", "maya", "--standard", "20"}).out,
+            "\U0001D2E1\U0001D2E0\n");
+  EXPECT_EQ(RunCli({"convert", "--system", "greek-attic", "--standard", "55"}).out,
+            "\U00010144\U00010143\n");
+}
+
+TEST(Convert, UsageErrorsExitWithStatus2) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"convert", "--system", "klingon", "1"},
+           {"convert", "--check", "NoSuchBox", "1"},
+           {"convert", "--check", "Kiril1_5", "1"},  // a key, not a box
+           {"convert", "--digits", "none", "1"},
+           {"convert", "--system"},
+           {"convert", "--frobnicate"},
+           {"frobnicate"},
+           {}}) {
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, kUsage) << args.size();
+    EXPECT_FALSE(r.err.empty());
+  }
+  EXPECT_EQ(RunCli({"--help"}).status, kOk);
+}
+
+TEST(Read, GivesTheNumberBackOrSaysWhy) {
+  EXPECT_EQ(RunCli({"read", "--system", "roman", "ⅭⅩⅠⅭ"}).out, "189\n");
+  EXPECT_EQ(RunCli({"read", "--system", "cyrillic", "҂а\u0483с\u0483л\u0483д\uE076"}).out,
+            "1234\n");
+  const Result bad = RunCli({"read", "--system", "maya", "hello"});
+  EXPECT_EQ(bad.status, kNotANumeral);
+  EXPECT_NE(bad.err.find("not a maya numeral"), std::string::npos);
+  EXPECT_EQ(RunCli({"read", "ⅩⅠ"}).status, kUsage) << "the system is required";
+}
+
+TEST(Read, RoundTripsConvertInEverySystem) {
+  const std::vector<std::string> systems = {"cyrillic", "glagolitic", "roman",
+                                            "chinese",  "armenian",   "georgian",
+                                            "greek-ionic", "greek-attic", "maya", "hebrew"};
+  std::string numbers;
+  for (int n : {1, 9, 10, 11, 15, 16, 99, 100, 999, 1000, 1999, 2024, 2999}) {
+    numbers += std::to_string(n) + "\n";
+  }
+  for (const std::string& s : systems) {
+    const Result converted = RunCli({"convert", "--system", s}, numbers);
+    const Result read = RunCli({"read", "--system", s}, converted.out);
+    EXPECT_EQ(read.out, numbers) << s;
+    EXPECT_EQ(read.status, kOk) << s << ": " << read.err;
+  }
+}
+
+TEST(Replay, PrintsTheStateAsJson) {
+  zarno::testing::TempDir dir;
+  const auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  const Result r = RunCli({"replay"},
+                          "# a comment\n\nset Sovr 12\nprint\nclick RimRadio\nclick Button1\n"
+                          "click Kiril1_50\nclick Kiril1_50\nclick Kiril1_50\nclick Kiril1_100\n"
+                          "print\nclick Kitay\nclick Kiril1_5\nprint\n");
+  std::filesystem::current_path(old);
+  EXPECT_EQ(r.status, kOk) << r.err;
+  std::istringstream lines(r.out);
+  std::string first, second, third;
+  std::getline(lines, first);
+  std::getline(lines, second);
+  std::getline(lines, third);
+  EXPECT_NE(first.find("\"Sovr\": \"12\""), std::string::npos) << first;
+  EXPECT_NE(first.find("\"system\": \"KirilRadio\""), std::string::npos);
+  EXPECT_NE(first.find("\"message\": null"), std::string::npos);
+  // ⅬⅬⅬⅭ reads 100 - 150: the message, then everything is empty.
+  EXPECT_NE(second.find("\"Sovr\": \"\""), std::string::npos) << second;
+  EXPECT_NE(second.find("Гм, получилось число \\\"-50\\\""), std::string::npos) << second;
+  EXPECT_NE(third.find("\"message\": null"), std::string::npos) << "taken by the print before";
+  EXPECT_NE(third.find("\"Kiril\": \"五\""), std::string::npos) << third;
+}
+
+TEST(Replay, UnknownCommandsAndNamesStopWithStatus2) {
+  zarno::testing::TempDir dir;
+  const auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  EXPECT_EQ(RunCli({"replay"}, "jump Sovr\n").status, kUsage);
+  EXPECT_EQ(RunCli({"replay"}, "click NoSuchControl\n").status, kUsage);
+  EXPECT_EQ(RunCli({"replay"}, "set Kiril 12\n").status, kUsage);
+  EXPECT_EQ(RunCli({"replay"}, "choose 30\n").status, kUsage);
+  EXPECT_EQ(RunCli({"replay"}, "select Kiril x 1\n").status, kUsage);
+  EXPECT_EQ(RunCli({"replay", "/no/such/script"}).status, kUsage);
+  const Result hidden = RunCli({"replay"}, "click Rim_100000\nchoose 3\nprint\n");
+  EXPECT_EQ(hidden.status, kOk);
+  EXPECT_NE(hidden.err.find("Rim_100000 is hidden"), std::string::npos);
+  EXPECT_NE(hidden.err.find("chooser is not shown"), std::string::npos);
+  std::filesystem::current_path(old);
+}
+
+}  // namespace
+}  // namespace zarno::cli
