@@ -1,0 +1,230 @@
+// Every renderer and reader on the same random numbers, beside ICU's rule-based formatter
+// for the same system and std::to_chars as the floor.
+#include <benchmark/benchmark.h>
+#include <unicode/locid.h>
+#include <unicode/rbnf.h>
+#include <unicode/unistr.h>
+
+#include <charconv>
+#include <functional>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "core/number.h"
+#include "keypads/captions.h"
+#include "numerals/armenian_georgian.h"
+#include "numerals/chinese.h"
+#include "numerals/greek_attic.h"
+#include "numerals/greek_ionic.h"
+#include "numerals/hebrew.h"
+#include "numerals/maya.h"
+#include "numerals/roman.h"
+#include "numerals/slavonic.h"
+
+namespace zarno {
+namespace {
+
+constexpr int kSample = 4096;
+
+std::vector<std::int64_t> Values(std::int64_t max) {
+  std::mt19937_64 rng(7);
+  std::uniform_int_distribution<std::int64_t> dist(1, max);
+  std::vector<std::int64_t> v(kSample);
+  for (auto& x : v) x = dist(rng);
+  return v;
+}
+
+std::vector<std::u16string> Texts(const std::vector<std::int64_t>& values) {
+  std::vector<std::u16string> t;
+  for (auto v : values) t.push_back(ToDecimal(v));
+  return t;
+}
+
+// A glyph store with one keypad's captions and the start states of the boxes.
+struct Store {
+  std::unique_ptr<ControlStates> states = std::make_unique<ControlStates>();
+  explicit Store(std::initializer_list<std::span<const CaptionEntry>> tables) {
+    for (Ctl c : {Ctl::Check_Kiril1_0, Ctl::Check_Kiril1_1, Ctl::Check_Kiril1_2,
+                  Ctl::Check_Kiril1_3, Ctl::Check_Kiril1_4, Ctl::Check_Kiril1_5,
+                  Ctl::Check_Kiril1_6, Ctl::Check_Kiril1_7, Ctl::Check_Kiril1_8,
+                  Ctl::Check_Kiril1_9, Ctl::Check_Kiril1_10, Ctl::Check_Kiril1_50,
+                  Ctl::Check_Kiril1_60, Ctl::Check_Kiril1_90_che, Ctl::Check_Kiril1_100,
+                  Ctl::Check_Kiril1_400_y, Ctl::Check_Glag_500, Ctl::Check_Kiril1_800_ot,
+                  Ctl::Check_Kiril1_900_ce, Ctl::Check_Glag_1000, Ctl::Check_Rim_10000_1}) {
+      (*states)[Index(c)].checked = true;
+    }
+    for (auto table : tables) ApplyCaptions(*states, table);
+    (*states)[Index(Ctl::Kiril1_0_1)].caption = KitayZeroFor(u"");
+  }
+  KeypadView View() const { return KeypadView(*states); }
+};
+
+using Renderer = std::function<std::u16string(std::u16string_view, const KeypadView&)>;
+
+void RunRenderer(benchmark::State& state, std::int64_t max, const Store& store, Renderer r) {
+  const auto texts = Texts(Values(max));
+  const KeypadView view = store.View();
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(r(texts[i++ % kSample], view));
+}
+
+void RunIcu(benchmark::State& state, std::int64_t max, const icu::Locale& locale,
+            icu::URBNFRuleSetTag tag, const char16_t* rule_set) {
+  UErrorCode status = U_ZERO_ERROR;
+  icu::RuleBasedNumberFormat format(tag, locale, status);
+  if (U_FAILURE(status)) {
+    state.SkipWithError("ICU formatter unavailable");
+    return;
+  }
+  const icu::UnicodeString set = rule_set ? icu::UnicodeString(rule_set) : icu::UnicodeString();
+  const auto values = Values(max);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    icu::UnicodeString out;
+    UErrorCode s = U_ZERO_ERROR;
+    if (rule_set) {
+      icu::FieldPosition pos;
+      format.format(static_cast<int64_t>(values[i++ % kSample]), set, out, pos, s);
+    } else {
+      format.format(static_cast<int64_t>(values[i++ % kSample]), out);
+    }
+    benchmark::DoNotOptimize(out.getBuffer());
+  }
+}
+
+void BM_ToChars(benchmark::State& state) {
+  const auto values = Values(999999);
+  char buf[24];
+  std::size_t i = 0;
+  for (auto _ : state) {
+    auto r = std::to_chars(buf, buf + sizeof buf, values[i++ % kSample]);
+    benchmark::DoNotOptimize(r.ptr);
+  }
+}
+BENCHMARK(BM_ToChars);
+
+const icu::Locale& Root() {
+  static const icu::Locale root = icu::Locale::getRoot();
+  return root;
+}
+
+#define ZARNO_PAIR(name, max, store, render, locale, tag, set)                       \
+  void BM_##name##_Zarno(benchmark::State& state) {                                  \
+    static const Store s store;                                                      \
+    RunRenderer(state, max, s, render);                                              \
+  }                                                                                  \
+  BENCHMARK(BM_##name##_Zarno);                                                      \
+  void BM_##name##_Icu(benchmark::State& state) { RunIcu(state, max, locale, tag, set); } \
+  BENCHMARK(BM_##name##_Icu)
+
+ZARNO_PAIR(Roman, 399999, ({RimCaptions()}), RenderRim, Root(), icu::URBNF_NUMBERING_SYSTEM,
+           u"%roman-upper");
+ZARNO_PAIR(Armenian, 9999, ({ArmenCaptions()}), RenderArmen, Root(), icu::URBNF_NUMBERING_SYSTEM,
+           u"%armenian-upper");
+ZARNO_PAIR(Georgian, 19999, ({GruzCaptions()}), RenderGruz, Root(), icu::URBNF_NUMBERING_SYSTEM,
+           u"%georgian");
+ZARNO_PAIR(GreekIonic, 99999999, ({GrekIonichCaptions()}), RenderGrekIonich, Root(),
+           icu::URBNF_NUMBERING_SYSTEM, u"%greek-upper");
+ZARNO_PAIR(Hebrew, 9999, ({IudeyskieCaptions()}), RenderIudeyskie, Root(),
+           icu::URBNF_NUMBERING_SYSTEM, u"%hebrew");
+ZARNO_PAIR(
+    Cyrillic, 999999, ({KirilCaptions()}),
+    [](std::u16string_view s, const KeypadView& v) {
+      return DecorateKiril(*RenderKirilPlain(s, v, false, false), DressOptions{}).kiril;
+    },
+    Root(), icu::URBNF_NUMBERING_SYSTEM, u"%cyrillic-lower");
+ZARNO_PAIR(Chinese, 99999, ({KitayCaptions(), KitayFormalCaptions(), KitaySimplifiedCaptions()}),
+           RenderKitay, icu::Locale("zh"), icu::URBNF_SPELLOUT, nullptr);
+
+void BM_ChineseTraditional_Icu(benchmark::State& state) {
+  RunIcu(state, 99999, icu::Locale("zh_Hant"), icu::URBNF_SPELLOUT, nullptr);
+}
+BENCHMARK(BM_ChineseTraditional_Icu);
+
+// Systems ICU has no formatter for.
+void BM_GreekAttic_Zarno(benchmark::State& state) {
+  static const Store s({GrekAttichCaptions()});
+  RunRenderer(state, 249999, s, RenderGrekAttich);
+}
+BENCHMARK(BM_GreekAttic_Zarno);
+
+void BM_Maya_Zarno(benchmark::State& state) {
+  static const Store s({MayaCaptions()});
+  RunRenderer(state, 4294967295, s, RenderMaya);
+}
+BENCHMARK(BM_Maya_Zarno);
+
+// Readers, on what the renderers write.
+template <typename Read>
+void RunReader(benchmark::State& state, std::int64_t max, const Store& store, Renderer render,
+               Read read) {
+  const KeypadView view = store.View();
+  std::vector<std::u16string> texts;
+  for (const auto& t : Texts(Values(max))) texts.push_back(render(t, view));
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(read(texts[i++ % kSample], view));
+}
+
+void BM_ReadRoman(benchmark::State& state) {
+  static const Store s({RimCaptions()});
+  RunReader(state, 399999, s, RenderRim, ReadRimValue);
+}
+BENCHMARK(BM_ReadRoman);
+
+void BM_ReadChinese(benchmark::State& state) {
+  static const Store s({KitayCaptions(), KitayFormalCaptions(), KitaySimplifiedCaptions()});
+  RunReader(state, 99999, s, RenderKitay, ReadKitayValue);
+}
+BENCHMARK(BM_ReadChinese);
+
+void BM_ReadMaya(benchmark::State& state) {
+  static const Store s({MayaCaptions()});
+  RunReader(state, 4294967295, s, RenderMaya,
+            [](std::u16string_view t, const KeypadView&) { return ReadMaya(t); });
+}
+BENCHMARK(BM_ReadMaya);
+
+void BM_ReadCyrillic(benchmark::State& state) {
+  static const Store s({KirilCaptions()});
+  RunReader(
+      state, 999999, s,
+      [](std::u16string_view t, const KeypadView& v) { return *RenderKirilPlain(t, v, false, false); },
+      [](std::u16string_view t, const KeypadView& v) { return ReadKirilValue(t, v); });
+}
+BENCHMARK(BM_ReadCyrillic);
+
+template <auto Reader>
+void ReadOnly(benchmark::State& state, std::int64_t max, const Store& s, Renderer render) {
+  RunReader(state, max, s, render,
+            [](std::u16string_view t, const KeypadView&) { return Reader(t); });
+}
+
+void BM_ReadArmenian(benchmark::State& state) {
+  static const Store s({ArmenCaptions()});
+  ReadOnly<ReadArmen>(state, 9999, s, RenderArmen);
+}
+BENCHMARK(BM_ReadArmenian);
+void BM_ReadGeorgian(benchmark::State& state) {
+  static const Store s({GruzCaptions()});
+  ReadOnly<ReadGruz>(state, 19999, s, RenderGruz);
+}
+BENCHMARK(BM_ReadGeorgian);
+void BM_ReadGreekIonic(benchmark::State& state) {
+  static const Store s({GrekIonichCaptions()});
+  ReadOnly<ReadGrekIonich>(state, 99999999, s, RenderGrekIonich);
+}
+BENCHMARK(BM_ReadGreekIonic);
+void BM_ReadGreekAttic(benchmark::State& state) {
+  static const Store s({GrekAttichCaptions()});
+  ReadOnly<ReadGrekAttich>(state, 249999, s, RenderGrekAttich);
+}
+BENCHMARK(BM_ReadGreekAttic);
+void BM_ReadHebrew(benchmark::State& state) {
+  static const Store s({IudeyskieCaptions()});
+  ReadOnly<ReadIudeyskie>(state, 9999, s, RenderIudeyskie);
+}
+BENCHMARK(BM_ReadHebrew);
+
+}  // namespace
+}  // namespace zarno
