@@ -1,0 +1,241 @@
+#include "numerals/greek_ionic.h"
+
+#include <vector>
+
+#include "core/number.h"
+#include "keypads/captions.h"
+
+namespace zarno {
+namespace {
+
+// The marks are part of the writing rule, not of the keypad.
+constexpr char16_t kThousandsMark = u',';
+constexpr char16_t kMyriadSign = u'\u041C';
+constexpr char16_t kSeparator = u' ';
+constexpr char16_t kNumberMark = u'\'';
+
+constexpr Ctl kUnitKeys[10] = {Ctl::Kiril1_1, Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3,
+                               Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6, Ctl::Kiril1_7,
+                               Ctl::Kiril1_8, Ctl::Kiril1_9};
+constexpr Ctl kTenKeys[10] = {Ctl::Kiril1_10, Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30,
+                              Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60, Ctl::Kiril1_70,
+                              Ctl::Kiril1_80, Ctl::Kiril1_90};
+constexpr Ctl kHundredKeys[10] = {
+    Ctl::Kiril1_100, Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y,
+    Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900};
+
+int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
+
+// The group of digit d (1 to 9) at place q (1 units, 2 tens, 3 hundreds, 4 thousands) of
+// either part of the numeral.
+std::u16string Group(int q, int d, const KeypadView& view) {
+  switch (q) {
+    case 1:
+      return std::u16string(view.Caption(kUnitKeys[d]));
+    case 2:
+      return std::u16string(view.Caption(kTenKeys[d]));
+    case 3:
+      return std::u16string(view.Caption(kHundredKeys[d]));
+    default:
+      return kThousandsMark + std::u16string(view.Caption(kUnitKeys[d]));
+  }
+}
+
+// ---- Reading ----
+
+// Forms of the letters that the keypad does not show. Capital letters of the keypad's
+// letters are added from the table of small ones.
+struct ExtraLetter {
+  char16_t c;
+  int value;
+};
+constexpr ExtraLetter kExtraLetters[] = {
+    {u'\u03DA', 6},   {u'\u03C2', 6},   {u'\u03DC', 6},   {u'\u03DD', 6},    // Ϛ ς Ϝ ϝ
+    {u'\u03D8', 90},  {u'\u03DF', 90},  {u'\u03DE', 90},                     // Ϙ ϟ Ϟ
+    {u'\u03E0', 900}, {u'\u0373', 900}, {u'\u0372', 900},                    // Ϡ ͳ Ͳ
+    {u'\u03D0', 2},   {u'\u03D1', 9},   {u'\u03D6', 80},  {u'\u03F1', 100},  // ϐ ϑ ϖ ϱ
+    {u'\u03F2', 200}, {u'\u03F9', 200}, {u'\u03D5', 500},                    // ϲ Ϲ ϕ
+};
+constexpr char16_t kGreekCapitalMu = u'\u039C';
+
+bool IsFinalMark(char16_t c) {
+  return c == u'\u0374' || c == u'\u02B9' || c == u'\u2019' || c == u'\'';
+}
+bool IsSpace(char16_t c) { return c == u' ' || c == u'\u00A0'; }
+bool IsThousandsMark(char16_t c) { return c == u',' || c == u'\u0375'; }
+bool IsLatinOrCyrillicMyriad(char16_t c) { return c == u'M' || c == u'\u041C'; }
+bool IsSigma(char16_t c) {
+  return c == u'\u03C3' || c == u'\u03A3' || c == u'\u03F2' || c == u'\u03F9';
+}
+bool IsTau(char16_t c) { return c == u'\u03C4' || c == u'\u03A4'; }
+
+// The value of a single Greek letter, 0 when it is none. The keypad's letters come from
+// its caption table, so that the reader accepts exactly what the renderer writes.
+int LetterValue(char16_t c) {
+  for (const CaptionEntry& e : GrekIonichCaptions()) {
+    if (KindOf(e.control) != ControlKind::kKey || e.text.size() != 1) continue;
+    const char16_t small = e.text[0];
+    // The capitals lie 32 below the small letters; final sigma has no capital of its own.
+    const bool capital = small >= u'\u03B1' && small <= u'\u03C9' && small != u'\u03C2' &&
+                         c == static_cast<char16_t>(small - 0x20);
+    if (c == small || capital) return static_cast<int>(ValueOf(e.control));
+  }
+  for (const ExtraLetter& e : kExtraLetters) {
+    if (e.c == c) return e.value;
+  }
+  return 0;
+}
+
+int RankOf(std::int64_t value) { return value < 10 ? 0 : value < 100 ? 1 : 2; }
+
+struct Item {
+  enum Kind { kLetter, kSpace, kMyriad } kind;
+  std::int64_t value = 0;
+  int rank = 0;  // 0 units, 1 tens, 2 hundreds, 3 thousands
+};
+
+// Splits the text (without its number mark) into letters, thousands letters, spaces and a
+// leading myriad sign. A Greek Μ at the start is given as the letter 40 and decided later.
+std::optional<std::vector<Item>> Tokenize(std::u16string_view s) {
+  std::vector<Item> items;
+  bool started = false;  // a sign other than a space has been seen
+  std::size_t i = 0;
+  // One letter at i, the digraph στ included; 0 when none.
+  auto letter_at = [&s](std::size_t& j) -> int {
+    if (j >= s.size()) return 0;
+    if (IsSigma(s[j]) && j + 1 < s.size() && IsTau(s[j + 1])) {
+      j += 2;
+      return 6;
+    }
+    const int v = LetterValue(s[j]);
+    if (v != 0) ++j;
+    return v;
+  };
+  while (i < s.size()) {
+    const char16_t c = s[i];
+    if (IsSpace(c)) {
+      items.push_back({Item::kSpace});
+      ++i;
+      continue;
+    }
+    if (!started && IsLatinOrCyrillicMyriad(c)) {
+      items.push_back({Item::kMyriad});
+      started = true;
+      ++i;
+      continue;
+    }
+    started = true;
+    if (IsThousandsMark(c)) {
+      ++i;
+      while (i < s.size() && IsSpace(s[i])) ++i;
+      const int v = letter_at(i);
+      if (v == 0 || v >= 10) return std::nullopt;
+      items.push_back({Item::kLetter, v * 1000, 3});
+      continue;
+    }
+    const int v = letter_at(i);
+    if (v == 0) return std::nullopt;
+    items.push_back({Item::kLetter, v, RankOf(v)});
+  }
+  return items;
+}
+
+// Letters of falling rank from `i` to the end, spaces ignored; empty gives 0.
+std::optional<std::int64_t> ReadPart(const std::vector<Item>& items, std::size_t i) {
+  std::int64_t sum = 0;
+  int last_rank = 4;
+  for (; i < items.size(); ++i) {
+    if (items[i].kind == Item::kSpace) continue;
+    if (items[i].kind != Item::kLetter || items[i].rank >= last_rank) return std::nullopt;
+    sum += items[i].value;
+    last_rank = items[i].rank;
+  }
+  return sum;
+}
+
+struct MyriadReading {
+  std::int64_t value;
+  bool separated;  // the multiplier was closed by a space
+};
+
+// The numeral after a myriad sign at items[0]: the multiplier, then the rest.
+std::optional<MyriadReading> ReadMyriad(const std::vector<Item>& items) {
+  std::size_t i = 1;
+  while (i < items.size() && items[i].kind == Item::kSpace) ++i;
+  std::int64_t multiplier = 0;
+  int last_rank = 4;
+  bool separated = false;
+  for (; i < items.size(); ++i) {
+    if (items[i].kind == Item::kSpace) {
+      separated = true;
+      break;
+    }
+    if (items[i].kind != Item::kLetter || items[i].rank >= last_rank) break;
+    multiplier += items[i].value;
+    last_rank = items[i].rank;
+  }
+  const auto rest = ReadPart(items, i);
+  if (!rest) return std::nullopt;
+  return MyriadReading{multiplier * 10000 + *rest, separated && multiplier > 0};
+}
+
+}  // namespace
+
+std::u16string RenderGrekIonich(std::u16string_view sovr, const KeypadView& view) {
+  std::u16string kiril;
+  const std::size_t n = sovr.size();
+  if (n == 0) return kiril;
+  // Lower part: positions 1 to 4.
+  for (std::size_t p = 1; p <= n && p <= 4; ++p) {
+    const int d = DigitValue(sovr[n - p]);
+    if (d != 0) kiril.insert(0, Group(static_cast<int>(p), d, view));
+  }
+  if (n > 4) {
+    kiril.insert(0, 1, kSeparator);
+    // The multiplier, from position 5 on. A ninth digit leaves nothing of what was built,
+    // and every further digit empties the text again; only the marks remain.
+    for (std::size_t p = 5; p <= n; ++p) {
+      const std::size_t q = p - 4;
+      if (q >= 5) {
+        kiril.clear();
+        break;  // later digits would only empty it again
+      }
+      const int d = DigitValue(sovr[n - p]);
+      if (d != 0) kiril.insert(0, Group(static_cast<int>(q), d, view));
+    }
+    kiril.insert(0, 1, kMyriadSign);
+  }
+  if (!kiril.empty()) kiril += kNumberMark;
+  return kiril;
+}
+
+std::optional<std::int64_t> ReadGrekIonich(std::u16string_view text) {
+  // Drop one number mark at the end (spaces around it allowed).
+  std::size_t end = text.size();
+  while (end > 0 && IsSpace(text[end - 1])) --end;
+  if (end > 0 && IsFinalMark(text[end - 1])) --end;
+  const auto items = Tokenize(text.substr(0, end));
+  if (!items) return std::nullopt;
+
+  std::size_t first = 0;
+  while (first < items->size() && (*items)[first].kind == Item::kSpace) ++first;
+  if (first == items->size()) return std::nullopt;
+  const std::vector<Item> body(items->begin() + static_cast<std::ptrdiff_t>(first), items->end());
+
+  std::optional<std::int64_t> value;
+  if (body[0].kind == Item::kMyriad) {
+    if (const auto m = ReadMyriad(body)) value = m->value;
+  } else {
+    value = ReadPart(body, 0);
+    // A leading Greek Μ is either the letter 40 or the myriad sign.
+    const std::size_t lead = text.find_first_not_of(u" \u00A0");
+    if (lead < end && text[lead] == kGreekCapitalMu) {
+      const auto m = ReadMyriad(body);
+      if (m && (m->separated || !value)) value = m->value;
+    }
+  }
+  if (!value || *value <= 0) return std::nullopt;
+  return value;
+}
+
+}  // namespace zarno

@@ -1,0 +1,36 @@
+#pragma once
+
+// Greek Ionic (alphabetic) numerals: letters for 1 to 900, a comma before a thousands
+// letter, the myriad sign with its multiplier, an apostrophe at the end.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "numerals/keypad_view.h"
+
+namespace zarno {
+
+// The Greek Ionic numeral of the digit text `sovr`, with the letters taken from the key
+// captions and the marks fixed (comma, Cyrillic М as the myriad sign, space, apostrophe).
+// Applies no limit: a text of nine or more digits gives only the myriad sign and the
+// apostrophe, and the caller empties the output. A character that is not a digit is taken
+// as 0.
+std::u16string RenderGrekIonich(std::u16string_view sovr, const KeypadView& view);
+
+// Reading for the command line. Accepts what RenderGrekIonich writes with the Greek Ionic
+// captions, and the forms found in pasted texts:
+// - capital letters, and the other forms of the archaic letters: ϛ Ϛ ς ϝ Ϝ or στ for 6,
+//   ϙ Ϙ ϟ Ϟ for 90, ϡ Ϡ ͳ Ͳ for 900, and the symbol forms ϐ ϑ ϖ ϱ ϲ Ϲ ϕ;
+// - a comma or the lower numeral sign U+0375 before a thousands letter;
+// - Latin M, Cyrillic М or Greek Μ as the myriad sign at the start;
+// - optionally one number mark at the end: U+0374, U+02B9, U+2019 or an apostrophe;
+// - spaces anywhere.
+// Letters of one part must fall in rank (thousands, hundreds, tens, units, each at most
+// once). After the myriad sign the multiplier ends at the first space after one of its
+// letters, or else where the ranks stop falling. A leading Greek Μ is read as the myriad
+// sign when such a space follows its multiplier or when it cannot be read as the letter
+// for 40; otherwise it is 40 (ΜΒʹ is 42). Returns nullopt for anything else and for 0.
+std::optional<std::int64_t> ReadGrekIonich(std::u16string_view text);
+
+}  // namespace zarno

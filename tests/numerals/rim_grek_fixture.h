@@ -1,0 +1,116 @@
+#pragma once
+
+// A glyph store for the numeral tests: the captions of one keypad written onto fresh
+// control states whose variant boxes are at their start states.
+#include <array>
+#include <cstdio>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/control_state.h"
+#include "keypads/captions.h"
+#include "keypads/layout.h"
+#include "numerals/keypad_view.h"
+
+namespace zarno::testing {
+
+// A UTF-16 text as its code points ("[U+2160 U+E101]"), so that a failing comparison shows
+// which sign is wrong. Tests compare these spellings rather than the UTF-16 strings: this
+// GoogleTest already has a printer of its own for std::u16string, which clashes with any
+// other one.
+inline std::string Points(std::u16string_view s) {
+  std::string out = "[";
+  char buf[16];
+  for (char16_t c : s) {
+    if (out.size() > 1) out += ' ';
+    if (c > 0x20 && c < 0x7F) {
+      out += static_cast<char>(c);
+    } else {
+      std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(c));
+      out += buf;
+    }
+  }
+  return out + "]";
+}
+
+// The variant groups of the keypad; the first box of each is ticked at start.
+inline constexpr std::array<std::array<Ctl, 3>, 21> kVariantGroups = {{
+    {Ctl::Check_Kiril1_0, Ctl::Check_Kiril1_0_2, Ctl::Check_Kiril1_0_2},
+    {Ctl::Check_Kiril1_1, Ctl::Check_Kiril1_1_2, Ctl::Check_Kiril1_1_2},
+    {Ctl::Check_Kiril1_2, Ctl::Check_Kiril1_2_2, Ctl::Check_Kiril1_2_2},
+    {Ctl::Check_Kiril1_3, Ctl::Check_Kiril1_3_2, Ctl::Check_Kiril1_3_2},
+    {Ctl::Check_Kiril1_4, Ctl::Check_Kiril1_4_2, Ctl::Check_Kiril1_4_2},
+    {Ctl::Check_Kiril1_5, Ctl::Check_Kiril1_5_e2, Ctl::Check_Kiril1_5_e2},
+    {Ctl::Check_Kiril1_6, Ctl::Check_Kiril1_6_s2, Ctl::Check_Kiril1_6_3},
+    {Ctl::Check_Kiril1_7, Ctl::Check_Kiril1_7_z2, Ctl::Check_Kiril1_7_z2},
+    {Ctl::Check_Kiril1_8, Ctl::Check_Kiril1_8_2, Ctl::Check_Kiril1_8_2},
+    {Ctl::Check_Kiril1_9, Ctl::Check_Kiril1_9_2, Ctl::Check_Kiril1_9_2},
+    {Ctl::Check_Kiril1_10, Ctl::Check_Kiril1_10_2, Ctl::Check_Kiril1_10_2},
+    {Ctl::Check_Kiril1_50, Ctl::Check_Kiril1_50_Rim, Ctl::Check_Kiril1_50_Rim},
+    {Ctl::Check_Kiril1_60, Ctl::Check_Kiril1_60_oldz, Ctl::Check_Kiril1_60_oldz},
+    {Ctl::Check_Kiril1_90_che, Ctl::Check_Kiril1_90_koppa, Ctl::Check_Kiril1_90_che2},
+    {Ctl::Check_Kiril1_100, Ctl::Check_Kiril1_100_Rim, Ctl::Check_Kiril1_100_Rim},
+    {Ctl::Check_Kiril1_400_y, Ctl::Check_Kiril1_400_izh, Ctl::Check_Kiril1_400_izh},
+    {Ctl::Check_Glag_500, Ctl::Check_Glag_500_KirilF, Ctl::Check_Rim_500_2},
+    {Ctl::Check_Kiril1_800_ot, Ctl::Check_Kiril1_800_omega, Ctl::Check_Kiril1_800_omega},
+    {Ctl::Check_Kiril1_900_ce, Ctl::Check_Kiril1_900_yus, Ctl::Check_Kiril1_900_c2},
+    {Ctl::Check_Glag_1000, Ctl::Check_Rim_1000_1, Ctl::Check_Rim_1000_2},
+    {Ctl::Check_Rim_10000_1, Ctl::Check_Rim_10000_2, Ctl::Check_Rim_10000_2},
+}};
+
+// The keypad area of the main window: below the output field, above the separator.
+inline constexpr Rect kKeypadArea = {80, 96, 370, 304};
+
+inline bool Inside(const Rect& r, const Rect& area) {
+  return r.x >= area.x && r.y >= area.y && r.x + r.w <= area.x + area.w &&
+         r.y + r.h <= area.y + area.h;
+}
+inline bool Overlap(const Rect& a, const Rect& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+// Where a keypad puts `c`, or nullopt when it leaves it hidden.
+inline std::optional<Rect> PlaceOf(std::span<const Placement> layout, Ctl c) {
+  for (const Placement& p : layout) {
+    if (p.control == c) return p.place;
+  }
+  return std::nullopt;
+}
+
+class GlyphStore {
+ public:
+  explicit GlyphStore(std::span<const CaptionEntry> captions)
+      : controls_(std::make_unique<ControlStates>()) {
+    for (const auto& group : kVariantGroups) (*controls_)[Index(group[0])].checked = true;
+    ApplyCaptions(*controls_, captions);
+  }
+
+  KeypadView View() const { return KeypadView(*controls_); }
+
+  // Ticks `box` and unticks the other boxes of its group, as the variant machinery leaves
+  // them after a click.
+  void Choose(Ctl box) {
+    for (const auto& group : kVariantGroups) {
+      bool in_group = false;
+      for (Ctl c : group) in_group = in_group || c == box;
+      if (!in_group) continue;
+      for (Ctl c : group) (*controls_)[Index(c)].checked = false;
+    }
+    (*controls_)[Index(box)].checked = true;
+  }
+  void Choose(std::initializer_list<Ctl> boxes) {
+    for (Ctl b : boxes) Choose(b);
+  }
+  // A state the one-of rule never leaves, for the passes that test the boxes one by one.
+  void SetChecked(Ctl box, bool on) { (*controls_)[Index(box)].checked = on; }
+  void SetCaption(Ctl key, std::u16string text) { (*controls_)[Index(key)].caption = text; }
+
+ private:
+  std::unique_ptr<ControlStates> controls_;
+};
+
+}  // namespace zarno::testing
