@@ -91,9 +91,8 @@ int Convert(std::span<const std::string> args, std::istream& in, std::ostream& o
   auto convert_one = [&](std::string_view number) {
     if (!number.empty() && number.back() == '\r') number.remove_suffix(1);
     model.SetText(Ctl::Sovr, FromUtf8(number));
-    std::u16string text = digits != nullptr ? model.Text(Ctl::Arab1) : model.Kiril();
-    if (standard) text = MayaToStandard(AtticToStandard(text));
-    buffer += ToUtf8(text);
+    const std::u16string& shown = digits != nullptr ? model.Text(Ctl::Arab1) : model.Kiril();
+    AppendUtf8(buffer, standard ? MayaToStandard(AtticToStandard(shown)) : shown);
     buffer += '\n';
     if (buffer.size() > (1 << 16)) {
       out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));

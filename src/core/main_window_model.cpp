@@ -297,6 +297,7 @@ constexpr Ctl DigitButton(int d) { return static_cast<Ctl>(Index(Ctl::Arab1_0) +
 
 void MainWindowModel::Dr10Znak_NameChange() {
   const DigitSet* set = FindDigitSet(Text(Ctl::Dr10Znak_Name));
+  name_in_group2_ = set != nullptr && set->group == 2;
   if (set != nullptr) {
     const auto digits = DigitsOf(*set, Text(Ctl::FontArab1));
     for (int d = 0; d < 10; ++d) SetCaption(DigitButton(d), digits[d]);
@@ -308,6 +309,7 @@ void MainWindowModel::Dr10Znak_NameChange() {
 
 void MainWindowModel::RenderDr10Znak() {
   std::u16string text;
+  text.reserve(Sovr().size());
   for (char16_t c : Sovr()) {
     if (IsAsciiDigit(c)) text += Text(DigitButton(c - u'0'));
   }
@@ -318,10 +320,11 @@ bool MainWindowModel::UsesFontArab2() const {
   // A set chosen in the chooser keeps the font of the row it was chosen from (Tibetan is
   // offered in both fonts).
   if (chosen_digit_group_) return *chosen_digit_group_ == 2;
-  return InFontGroup2(Text(Ctl::Dr10Znak_Name));
+  return name_in_group2_;
 }
 
 void MainWindowModel::ApplyDigitFontName(std::u16string_view name) {
+  if (State(Ctl::Arab1).font == name && State(Ctl::Arab1_9).font == name) return;
   S(Ctl::Arab1).font = name;
   for (int d = 0; d < 10; ++d) S(DigitButton(d)).font = name;
 }

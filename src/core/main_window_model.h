@@ -228,6 +228,8 @@ class MainWindowModel {
   std::optional<std::vector<std::u16string>> font_list_;
   // The font group of the chooser row the current digit set was chosen from.
   std::optional<int> chosen_digit_group_;
+  // Whether the name in Dr10Znak_Name is one of the second font group ("Арабские" is not).
+  bool name_in_group2_ = false;
 };
 
 }  // namespace zarno

@@ -12,14 +12,18 @@ bool IsDigitString(std::u16string_view text) {
 namespace {
 
 std::optional<std::int64_t> ParseUpTo(std::u16string_view text, std::int64_t max) {
-  if (!IsDigitString(text)) return std::nullopt;
-  std::int64_t v = 0;
-  for (char16_t c : text) {
-    const int d = c - u'0';
-    if (v > (max - d) / 10) return std::nullopt;
-    v = v * 10 + d;
+  if (text.empty()) return std::nullopt;
+  std::size_t i = 0;
+  while (i + 1 < text.size() && text[i] == u'0') ++i;  // leading zeros do not count
+  if (text.size() - i > 19) return std::nullopt;  // too long for any limit
+  std::uint64_t v = 0;  // 19 digits always fit 64 unsigned bits
+  for (; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (!IsAsciiDigit(c)) return std::nullopt;
+    v = v * 10 + static_cast<unsigned>(c - u'0');
   }
-  return v;
+  if (v > static_cast<std::uint64_t>(max)) return std::nullopt;
+  return static_cast<std::int64_t>(v);
 }
 
 }  // namespace
@@ -105,33 +109,40 @@ std::u16string FromUtf8(std::string_view s) {
 
 std::string ToUtf8(std::u16string_view s) {
   std::string out;
-  out.reserve(s.size() * 2);
+  AppendUtf8(out, s);
+  return out;
+}
+
+void AppendUtf8(std::string& out, std::u16string_view s) {
+  const std::size_t start = out.size();
+  out.resize(start + 3 * s.size());  // no code unit takes more than three bytes
+  char* p = out.data() + start;
   for (std::size_t i = 0; i < s.size(); ++i) {
     char32_t cp = s[i];
     if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
         s[i + 1] <= 0xDFFF) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
-      ++i;
+      ++i;  // two code units, four bytes
     } else if (cp >= 0xD800 && cp <= 0xDFFF) {
       cp = 0xFFFD;  // a lone surrogate
     }
     if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
+      *p++ = static_cast<char>(cp);
     } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+      *p++ = static_cast<char>(0xC0 | (cp >> 6));
+      *p++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+      *p++ = static_cast<char>(0xE0 | (cp >> 12));
+      *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+      *p++ = static_cast<char>(0xF0 | (cp >> 18));
+      *p++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+      *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
   }
-  return out;
+  out.resize(p - out.data());
 }
 
 }  // namespace zarno

@@ -30,5 +30,7 @@ std::u16string AddDecimal(std::u16string_view a, std::u16string_view b);
 // by U+FFFD.
 std::u16string FromUtf8(std::string_view utf8);
 std::string ToUtf8(std::u16string_view utf16);
+// Appends the UTF-8 form of the text to `out`.
+void AppendUtf8(std::string& out, std::u16string_view utf16);
 
 }  // namespace zarno

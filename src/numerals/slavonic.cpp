@@ -86,19 +86,23 @@ std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const K
     return keys.Caption(LetterKey(value, keys, glagolitic, box_only));
   };
 
-  std::u16string text;
+  // The pieces are collected from the right and joined once at the end. Seven digits and
+  // more are never written, so only the last six ranks can contribute.
+  std::u16string_view pieces[16];
+  int count = 0;
+  auto prepend = [&](std::u16string_view s) { pieces[count++] = s; };
+  std::u16string_view units_tail;  // the letter of 10 after the units, for 11 to 19
   const std::size_t n = sovr.size();
   for (std::size_t rank = 1; rank <= n; ++rank) {
     const char16_t c = sovr[n - rank];
-    const int d = (c >= u'0' && c <= u'9') ? c - u'0' : 0;
-    auto prepend = [&text](std::u16string_view s) { text.insert(0, s); };
+    const int d = c >= u'0' && c <= u'9' ? c - u'0' : 0;
     switch (rank) {
       case 1:
-        if (d) text.append(letter(d, false));
+        if (d) prepend(letter(d, false));
         break;
       case 2:
         if (d == 1) {
-          text.append(letter(10, false));  // 11 to 19 read units first
+          units_tail = letter(10, false);  // 11 to 19 read units first
         } else if (d) {
           prepend(letter(10 * d, false));
         }
@@ -140,21 +144,46 @@ std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const K
         }
         break;
       default:
-        text.clear();  // seven digits and more are not written
-        break;
+        return std::u16string();  // seven digits and more are not written
     }
   }
+  std::u16string text;
+  text.reserve(2 * count + 2);
+  for (int i = count; i-- > 0;) text.append(pieces[i]);
+  text.append(units_tail);
   return text;
 }
 
 char16_t MarkAfter(char16_t c, bool glagolitic) {
-  if (c == u'\u0456') return u'\uE075';
-  if (IsOneOf(c, u"\u043C\u0434\u0467\u0473\u047B\u0461")) return u'\uE076';
-  if (IsOneOf(c, u"\u0471\u0444\u047F\u2C3C")) return u'\uE065';
+  switch (c) {
+    case u'\u0456':  // і
+      return u'\uE075';
+    case u'\u043C':  // м
+    case u'\u0434':  // д
+    case u'\u0467':  // ѧ
+    case u'\u0473':  // ѳ
+    case u'\u047B':  // ѻ
+    case u'\u0461':  // ѡ
+      return u'\uE076';
+    case u'\u0471':  // ѱ
+    case u'\u0444':  // ф
+    case u'\u047F':  // ѿ
+    case u'\u2C3C':  // Glagolitic 30
+      return u'\uE065';
+    default:
+      break;
+  }
   if (!glagolitic) return kNumeralMark;
-  if (IsOneOf(c, u"\u2C41\u2C3D\u2C43")) return kNumeralMark;
-  if (c == u'\u2C3F') return u'\uE077';
-  return u'\uE076';
+  switch (c) {
+    case u'\u2C41':
+    case u'\u2C3D':
+    case u'\u2C43':
+      return kNumeralMark;
+    case u'\u2C3F':
+      return u'\uE077';
+    default:
+      return u'\uE076';
+  }
 }
 
 namespace {
@@ -162,6 +191,7 @@ namespace {
 std::u16string InnerDots(std::u16string_view p, const DressOptions& o) {
   const char16_t s = o.thousands_sign;
   std::u16string out;
+  out.reserve(2 * p.size());
   for (std::size_t i = 0; i < p.size(); ++i) {
     out.push_back(p[i]);
     if (i + 1 == p.size()) break;
@@ -182,10 +212,15 @@ std::u16string InnerDots(std::u16string_view p, const DressOptions& o) {
 std::u16string MarkEveryLetter(std::u16string_view c, const DressOptions& o) {
   const char16_t s = o.thousands_sign;
   std::u16string out;
+  out.reserve(2 * c.size());
   for (std::size_t i = 0; i < c.size(); ++i) {
     out.push_back(c[i]);
-    const bool no_mark_here = c[i] == s || IsOneOf(c[i], u"\uE070\uE085\uE130\u2027 ");
-    const bool sign_follows = i + 1 < c.size() && IsOneOf(c[i + 1], u"\uE070\uE085 ");
+    const bool no_mark_here = c[i] == s || c[i] == kTenThousandsSign ||
+                              c[i] == kHundredThousandsSign || c[i] == kLowDot || c[i] == kDot ||
+                              c[i] == u' ';
+    const char16_t next = i + 1 < c.size() ? c[i + 1] : u'\0';
+    const bool sign_follows =
+        next == kTenThousandsSign || next == kHundredThousandsSign || next == u' ';
     if (!no_mark_here && !sign_follows) out.push_back(MarkAfter(c[i], o.glagolitic));
   }
   return out;
