@@ -5,6 +5,7 @@
 // are at their start states.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <span>
@@ -107,10 +108,15 @@ class Keypad {
   std::unique_ptr<ControlStates> controls_;
 };
 
-// Every control of a keypad stands inside the keypad area, no two overlap, and no key is
-// smaller than the common key size.
+// Every control of a keypad stands inside the keypad area, no two overlap, no key is
+// smaller than the common key size, and the keys that are never hidden are there.
 inline void ExpectWellPlaced(std::span<const Placement> layout) {
   ASSERT_FALSE(layout.empty());
+  for (Ctl always : {Ctl::Kiril1_1, Ctl::Kiril1_5, Ctl::Kiril1_10}) {
+    bool shown = false;
+    for (const Placement& p : layout) shown = shown || p.control == always;
+    EXPECT_TRUE(shown) << Name(always);
+  }
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const Placement& p = layout[i];
     const Rect& r = p.place;
