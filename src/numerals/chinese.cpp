@@ -267,7 +267,7 @@ std::optional<std::int64_t> ReadKitayText(std::u16string_view text) {
       continue;
     }
     if (s.value >= last_rank) return std::nullopt;
-    section += static_cast<std::int64_t>((pending != 0 ? pending : 1)) * s.value;
+    section += std::int64_t{pending != 0 ? pending : 1} * s.value;  // 十五 is 15
     pending = 0;
     last_rank = s.value;
     section_used = true;

@@ -41,7 +41,7 @@ std::int64_t ReadKitayValue(std::u16string_view text, const KeypadView& view);
 
 // A Chinese numeral as people write it, for the command line: ordinary and formal signs,
 // traditional and simplified forms (also 〇 and 零 for zero, 两 and 兩 for 2, 廿 卅 卌),
-// quantity and rank pairs with the quantity 1 left out before a leading rank (十五 is 15), and
+// quantity and rank pairs, a rank with no quantity before it counting once (十五 is 15), and
 // a run of plain digits read place by place (二〇二四 is 2024). Spaces are ignored. nullopt
 // for the empty text, an unknown character, or signs in an order no numeral has.
 std::optional<std::int64_t> ReadKitayText(std::u16string_view text);
