@@ -284,13 +284,6 @@ TEST_F(WriteSettingsFileTest, ReplacesTheOldFileWhole) {
   EXPECT_EQ(Names(dir()), (std::set<std::string>{"Zarno.ini"}));
 }
 
-TEST_F(WriteSettingsFileTest, ReadsBackWhatItWrote) {
-  ASSERT_EQ(WriteSettingsFile(dir() / "Zarno.ini", entries_), std::nullopt);
-  const SettingsRead r = ReadSettingsFile(dir() / "Zarno.ini");
-  EXPECT_EQ(r.outcome, Outcome::kEntries);
-  EXPECT_EQ(r.entries, entries_);
-}
-
 TEST_F(WriteSettingsFileTest, KeepsThePermissionsOfTheOldFile) {
   WriteBytes(dir() / "Zarno.ini", kOld);
   ASSERT_EQ(::chmod((dir() / "Zarno.ini").c_str(), 0604), 0);
@@ -357,11 +350,6 @@ TEST_F(WriteSettingsFileTest, FullDiskLeavesTheOldFileAndNoTemporaryFile) {
                        u": File too large");
   EXPECT_EQ(ReadBytes(dir() / "Zarno.ini"), kOld);
   EXPECT_EQ(Names(dir()), (std::set<std::string>{"Zarno.ini"}));
-}
-
-TEST_F(WriteSettingsFileTest, NameEndingInASlashIsNoFile) {
-  EXPECT_TRUE(WriteSettingsFile(dir() / "Zarno.ini" / "", entries_).has_value());
-  EXPECT_EQ(Names(dir()), (std::set<std::string>{}));
 }
 
 TEST(EncodeSettingsText, AsciiStaysAsciiAndEveryLineEndsWithCrLf) {

@@ -118,13 +118,6 @@ TEST_F(InstallShippedFontTest, UnwritableTarget) {
   EXPECT_EQ(ReadBytes(dir() / "xdg-data"), "a file, not a folder");
 }
 
-TEST_F(InstallShippedFontTest, FontsFolderThatIsAFile) {
-  WriteBytes(places_.working_dir / "kolvan+.ttf", FontBytes('w'));
-  WriteBytes(places_.user_font_dir, "a file");
-  EXPECT_EQ(InstallShippedFont(places_), std::nullopt);
-  EXPECT_EQ(Names(dir() / "xdg-data"), (std::set<std::string>{"fonts"}));
-}
-
 // ---- Where the user's fonts live -------------------------------------------------------------
 
 TEST(UserFontDir, XdgDataHomeWhenAbsolute) {
