@@ -15,13 +15,14 @@
 #include "numerals/greek_attic.h"
 #include "numerals/greek_ionic.h"
 #include "numerals/rim_grek_fixture.h"
+#include "support/u16_print.h"
 
 namespace zarno {
 namespace {
 
+using testing::CodePoints;
 using testing::GlyphStore;
 using testing::PlaceOf;
-using testing::Points;
 
 struct RenderCase {
   std::u16string sovr;
@@ -39,7 +40,8 @@ class GrekIonichRenderTest : public ::testing::TestWithParam<RenderCase> {};
 
 TEST_P(GrekIonichRenderTest, WritesLettersAndMarks) {
   const GlyphStore store(GrekIonichCaptions());
-  EXPECT_EQ(Points(RenderGrekIonich(GetParam().sovr, store.View())), Points(GetParam().expected))
+  EXPECT_EQ(CodePoints(RenderGrekIonich(GetParam().sovr, store.View())),
+            CodePoints(GetParam().expected))
       << "Sovr = " << ToUtf8(GetParam().sovr);
 }
 
@@ -72,13 +74,13 @@ TEST(GrekIonichRenderTest, LettersComeFromCaptionsMarksDoNot) {
   // The panels' captions are what the keys show, not what the numeral writes.
   store.SetCaption(Ctl::Tysyasha, u"\u0482");
   store.SetCaption(Ctl::x10000, u"Q");
-  EXPECT_EQ(Points(RenderGrekIonich(u"46406", store.View())), Points(u"\u041Cδ ,ςΥς'"));
+  EXPECT_EQ(CodePoints(RenderGrekIonich(u"46406", store.View())), CodePoints(u"\u041Cδ ,ςΥς'"));
 }
 
 class GrekIonichReadTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(GrekIonichReadTest, ReadsOrRefuses) {
-  EXPECT_EQ(ReadGrekIonich(GetParam().text), GetParam().value) << Points(GetParam().text);
+  EXPECT_EQ(ReadGrekIonich(GetParam().text), GetParam().value) << CodePoints(GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +119,7 @@ TEST(GrekIonichRoundTripTest, ReadsBackEveryNumberUpTo200000) {
   const GlyphStore store(GrekIonichCaptions());
   for (std::int64_t n = 1; n <= 200000; ++n) {
     const std::u16string text = RenderGrekIonich(ToDecimal(n), store.View());
-    ASSERT_EQ(ReadGrekIonich(text), n) << Points(text);
+    ASSERT_EQ(ReadGrekIonich(text), n) << CodePoints(text);
   }
 }
 
@@ -128,7 +130,7 @@ TEST(GrekIonichRoundTripTest, ReadsBackASampleOfTheWholeRange) {
   for (int i = 0; i < 100000; ++i) {
     const std::int64_t n = i == 0 ? 99999999 : pick(random);
     const std::u16string text = RenderGrekIonich(ToDecimal(n), store.View());
-    ASSERT_EQ(ReadGrekIonich(text), n) << Points(text);
+    ASSERT_EQ(ReadGrekIonich(text), n) << CodePoints(text);
   }
 }
 
@@ -138,7 +140,8 @@ class GrekAttichRenderTest : public ::testing::TestWithParam<RenderCase> {};
 
 TEST_P(GrekAttichRenderTest, WritesAdditiveSigns) {
   const GlyphStore store(GrekAttichCaptions());
-  EXPECT_EQ(Points(RenderGrekAttich(GetParam().sovr, store.View())), Points(GetParam().expected))
+  EXPECT_EQ(CodePoints(RenderGrekAttich(GetParam().sovr, store.View())),
+            CodePoints(GetParam().expected))
       << "Sovr = " << ToUtf8(GetParam().sovr);
 }
 
@@ -163,13 +166,13 @@ TEST(GrekAttichRenderTest, SignsComeFromCaptions) {
   GlyphStore store(GrekAttichCaptions());
   store.SetCaption(Ctl::Kiril1_1, u"|");
   store.SetCaption(Ctl::Rim_50000, u"<5M>");
-  EXPECT_EQ(Points(RenderGrekAttich(u"100002", store.View())), Points(u"<5M><5M>||"));
+  EXPECT_EQ(CodePoints(RenderGrekAttich(u"100002", store.View())), CodePoints(u"<5M><5M>||"));
 }
 
 class GrekAttichReadTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(GrekAttichReadTest, ReadsOrRefuses) {
-  EXPECT_EQ(ReadGrekAttich(GetParam().text), GetParam().value) << Points(GetParam().text);
+  EXPECT_EQ(ReadGrekAttich(GetParam().text), GetParam().value) << CodePoints(GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -188,17 +191,17 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{u"\uE111" + std::u16string(1, u'\xD800'), std::nullopt}));
 
 TEST(GrekAttichStandardTest, ReplacesOurFiveSignsAndGamma) {
-  EXPECT_EQ(Points(AtticToStandard(u"Γ\uE111\uE112\uE113\uE114ΙΔΗΧΜ x")),
-            Points(u"\U00010143\U00010144\U00010145\U00010146\U00010147ΙΔΗΧΜ x"));
-  EXPECT_EQ(Points(AtticToStandard(u"")), Points(u""));
+  EXPECT_EQ(CodePoints(AtticToStandard(u"Γ\uE111\uE112\uE113\uE114ΙΔΗΧΜ x")),
+            CodePoints(u"\U00010143\U00010144\U00010145\U00010146\U00010147ΙΔΗΧΜ x"));
+  EXPECT_EQ(CodePoints(AtticToStandard(u"")), CodePoints(u""));
 }
 
 TEST(GrekAttichRoundTripTest, ReadsBackEveryNumberInBothForms) {
   const GlyphStore store(GrekAttichCaptions());
   for (std::int64_t n = 1; n <= 249999; ++n) {
     const std::u16string text = RenderGrekAttich(ToDecimal(n), store.View());
-    ASSERT_EQ(ReadGrekAttich(text), n) << Points(text);
-    ASSERT_EQ(ReadGrekAttich(AtticToStandard(text)), n) << Points(text);
+    ASSERT_EQ(ReadGrekAttich(text), n) << CodePoints(text);
+    ASSERT_EQ(ReadGrekAttich(AtticToStandard(text)), n) << CodePoints(text);
   }
 }
 
@@ -285,9 +288,9 @@ TEST(GrekIonichKeypadTest, PanelsShowMAndComma) {
   const auto captions = GrekIonichCaptions();
   ASSERT_EQ(captions.size(), 29u);
   EXPECT_EQ(captions[27].control, Ctl::x10000);
-  EXPECT_EQ(Points(captions[27].text), Points(u"M"));
+  EXPECT_EQ(CodePoints(captions[27].text), CodePoints(u"M"));
   EXPECT_EQ(captions[28].control, Ctl::Tysyasha);
-  EXPECT_EQ(Points(captions[28].text), Points(u","));
+  EXPECT_EQ(CodePoints(captions[28].text), CodePoints(u","));
 }
 
 TEST(GrekAttichKeypadTest, FiveRowsOfOneSignThenFiveSign) {

@@ -3,7 +3,6 @@
 // A glyph store for the numeral tests: the captions of one keypad written onto fresh
 // control states whose variant boxes are at their start states.
 #include <array>
-#include <cstdio>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -17,25 +16,6 @@
 #include "numerals/keypad_view.h"
 
 namespace zarno::testing {
-
-// A UTF-16 text as its code points ("[U+2160 U+E101]"), so that a failing comparison shows
-// which sign is wrong. Tests compare these spellings rather than the UTF-16 strings: this
-// GoogleTest already has a printer of its own for std::u16string, which clashes with any
-// other one.
-inline std::string Points(std::u16string_view s) {
-  std::string out = "[";
-  char buf[16];
-  for (char16_t c : s) {
-    if (out.size() > 1) out += ' ';
-    if (c > 0x20 && c < 0x7F) {
-      out += static_cast<char>(c);
-    } else {
-      std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(c));
-      out += buf;
-    }
-  }
-  return out + "]";
-}
 
 // The variant groups of the keypad; the first box of each is ticked at start.
 inline constexpr std::array<std::array<Ctl, 3>, 21> kVariantGroups = {{

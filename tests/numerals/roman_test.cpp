@@ -12,13 +12,14 @@
 #include "keypads/captions.h"
 #include "keypads/layout_data.h"
 #include "numerals/rim_grek_fixture.h"
+#include "support/u16_print.h"
 
 namespace zarno {
 namespace {
 
+using testing::CodePoints;
 using testing::GlyphStore;
 using testing::PlaceOf;
-using testing::Points;
 
 struct RenderCase {
   std::u16string sovr;
@@ -29,7 +30,7 @@ class RimRenderTest : public ::testing::TestWithParam<RenderCase> {};
 
 TEST_P(RimRenderTest, WritesStartGlyphs) {
   const GlyphStore store(RimCaptions());
-  EXPECT_EQ(Points(RenderRim(GetParam().sovr, store.View())), Points(GetParam().expected))
+  EXPECT_EQ(CodePoints(RenderRim(GetParam().sovr, store.View())), CodePoints(GetParam().expected))
       << "Sovr = " << ToUtf8(GetParam().sovr);
 }
 
@@ -66,7 +67,7 @@ class RimVariantTest : public ::testing::TestWithParam<VariantCase> {};
 TEST_P(RimVariantTest, RewritesWithChosenGlyph) {
   GlyphStore store(RimCaptions());
   for (Ctl box : GetParam().chosen) store.Choose(box);
-  EXPECT_EQ(Points(RenderRim(GetParam().sovr, store.View())), Points(GetParam().expected))
+  EXPECT_EQ(CodePoints(RenderRim(GetParam().sovr, store.View())), CodePoints(GetParam().expected))
       << "Sovr = " << ToUtf8(GetParam().sovr);
 }
 
@@ -114,22 +115,22 @@ TEST(RimVariantPassTest, TurnsOlderGlyphsBackWhenStandardIsChosen) {
   store.SetCaption(Ctl::Kiril1_100, u"\uE104");
   store.SetCaption(Ctl::Kiril1_500, u"\uE106");
   store.SetCaption(Ctl::Glagolitsa_1000, u"\uE105");
-  EXPECT_EQ(Points(RenderRim(u"1555", store.View())), Points(u"ⅯⅮⅬⅤ"));
+  EXPECT_EQ(CodePoints(RenderRim(u"1555", store.View())), CodePoints(u"ⅯⅮⅬⅤ"));
 }
 
 TEST(RimVariantPassTest, NoBoxOfFiveHundredTickedGivesSecondOlderForm) {
   GlyphStore store(RimCaptions());
   store.SetChecked(Ctl::Check_Glag_500, false);
-  EXPECT_EQ(Points(RenderRim(u"500", store.View())), Points(u"\uE106"));
+  EXPECT_EQ(CodePoints(RenderRim(u"500", store.View())), CodePoints(u"\uE106"));
   store.SetChecked(Ctl::Check_Glag_1000, false);
-  EXPECT_EQ(Points(RenderRim(u"1000", store.View())), Points(u"\uE105"));
+  EXPECT_EQ(CodePoints(RenderRim(u"1000", store.View())), CodePoints(u"\uE105"));
 }
 
 TEST(RimRenderTest, TakesGlyphsFromCaptions) {
   GlyphStore store(RimCaptions());
   store.SetCaption(Ctl::Kiril1_1, u"I");
   store.SetCaption(Ctl::Rim_100000, u"C|");
-  EXPECT_EQ(Points(RenderRim(u"200003", store.View())), Points(u"C|C|III"));
+  EXPECT_EQ(CodePoints(RenderRim(u"200003", store.View())), CodePoints(u"C|C|III"));
 }
 
 // ---- Reading ----
@@ -144,7 +145,7 @@ class RimReadTest : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(RimReadTest, ReadsValue) {
   const GlyphStore store(RimCaptions());
   EXPECT_EQ(ReadRimValue(GetParam().text, store.View()), GetParam().value)
-      << Points(GetParam().text);
+      << CodePoints(GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -229,7 +230,7 @@ struct TextCase {
 class RimTextTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(RimTextTest, ReadsOrRefuses) {
-  EXPECT_EQ(ReadRimText(GetParam().text), GetParam().value) << Points(GetParam().text);
+  EXPECT_EQ(ReadRimText(GetParam().text), GetParam().value) << CodePoints(GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -248,7 +249,7 @@ TEST(RimRoundTripTest, ReadsBackEveryNumberOfTheRange) {
   GlyphStore store(RimCaptions());
   for (std::int64_t n = 1; n <= 399999; ++n) {
     const std::u16string text = RenderRim(ToDecimal(n), store.View());
-    ASSERT_EQ(ReadRimValue(text, store.View()), n) << Points(text);
+    ASSERT_EQ(ReadRimValue(text, store.View()), n) << CodePoints(text);
   }
 }
 
@@ -258,7 +259,7 @@ TEST(RimRoundTripTest, ReadsBackWithEveryOlderGlyphChosen) {
                 Ctl::Check_Glag_500_KirilF, Ctl::Check_Rim_1000_1, Ctl::Check_Rim_10000_2});
   for (std::int64_t n = 1; n <= 399999; n += 7) {
     const std::u16string text = RenderRim(ToDecimal(n), store.View());
-    ASSERT_EQ(ReadRimValue(text, store.View()), n) << Points(text);
+    ASSERT_EQ(ReadRimValue(text, store.View()), n) << CodePoints(text);
   }
 }
 
