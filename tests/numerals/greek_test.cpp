@@ -21,6 +21,8 @@ namespace zarno {
 namespace {
 
 using testing::CodePoints;
+using testing::ExpectInsideWithoutOverlaps;
+using testing::ExpectShownKeysCaptioned;
 using testing::GlyphStore;
 using testing::PlaceOf;
 
@@ -206,31 +208,6 @@ TEST(GrekAttichRoundTripTest, ReadsBackEveryNumberInBothForms) {
 }
 
 // ---- Keypads ----
-
-void ExpectInsideWithoutOverlaps(std::span<const Placement> layout) {
-  for (std::size_t i = 0; i < layout.size(); ++i) {
-    EXPECT_TRUE(IsKeypadControl(layout[i].control)) << Name(layout[i].control);
-    EXPECT_TRUE(testing::Inside(layout[i].place, testing::kKeypadArea)) << Name(layout[i].control);
-    for (std::size_t j = i + 1; j < layout.size(); ++j) {
-      EXPECT_FALSE(testing::Overlap(layout[i].place, layout[j].place))
-          << Name(layout[i].control) << " and " << Name(layout[j].control);
-    }
-  }
-}
-
-// Every key a keypad shows must get a caption from its system, or it would keep the glyph
-// of the system shown before.
-void ExpectShownKeysCaptioned(std::span<const Placement> layout,
-                              std::span<const CaptionEntry> captions) {
-  for (const Placement& p : layout) {
-    if (KindOf(p.control) != ControlKind::kKey && KindOf(p.control) != ControlKind::kPanel) {
-      continue;
-    }
-    bool captioned = false;
-    for (const CaptionEntry& e : captions) captioned = captioned || e.control == p.control;
-    EXPECT_TRUE(captioned) << Name(p.control);
-  }
-}
 
 // Keys in one row, left to right, each a whole key.
 void ExpectRow(std::span<const Placement> layout, std::initializer_list<Ctl> keys, int y) {

@@ -1,7 +1,10 @@
 #pragma once
 
-// A glyph store for the numeral tests: the captions of one keypad written onto fresh
-// control states whose variant boxes are at their start states.
+// Shared pieces of the Roman and Greek tests: a glyph store (the captions of one keypad
+// written onto fresh control states whose variant boxes are at their start states) and the
+// checks every keypad layout must pass.
+#include <gtest/gtest.h>
+
 #include <array>
 #include <initializer_list>
 #include <memory>
@@ -59,6 +62,33 @@ inline std::optional<Rect> PlaceOf(std::span<const Placement> layout, Ctl c) {
     if (p.control == c) return p.place;
   }
   return std::nullopt;
+}
+
+// Every control a keypad places is a keypad control, lies inside the keypad area and
+// covers no other.
+inline void ExpectInsideWithoutOverlaps(std::span<const Placement> layout) {
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    EXPECT_TRUE(IsKeypadControl(layout[i].control)) << Name(layout[i].control);
+    EXPECT_TRUE(Inside(layout[i].place, kKeypadArea)) << Name(layout[i].control);
+    for (std::size_t j = i + 1; j < layout.size(); ++j) {
+      EXPECT_FALSE(Overlap(layout[i].place, layout[j].place))
+          << Name(layout[i].control) << " and " << Name(layout[j].control);
+    }
+  }
+}
+
+// Every key a keypad shows must get a caption from its system, or it would keep the glyph
+// of the system shown before.
+inline void ExpectShownKeysCaptioned(std::span<const Placement> layout,
+                                     std::span<const CaptionEntry> captions) {
+  for (const Placement& p : layout) {
+    if (KindOf(p.control) != ControlKind::kKey && KindOf(p.control) != ControlKind::kPanel) {
+      continue;
+    }
+    bool captioned = false;
+    for (const CaptionEntry& e : captions) captioned = captioned || e.control == p.control;
+    EXPECT_TRUE(captioned) << Name(p.control);
+  }
 }
 
 class GlyphStore {

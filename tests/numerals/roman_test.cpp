@@ -18,6 +18,8 @@ namespace zarno {
 namespace {
 
 using testing::CodePoints;
+using testing::ExpectInsideWithoutOverlaps;
+using testing::ExpectShownKeysCaptioned;
 using testing::GlyphStore;
 using testing::PlaceOf;
 
@@ -344,37 +346,9 @@ TEST(RimKeypadTest, RowsRunDownAndFiveSignsShareOneColumn) {
   }
 }
 
-TEST(RimKeypadTest, StaysInsideTheKeypadAreaWithoutOverlaps) {
-  const auto layout = layout::RimLayout();
-  for (std::size_t i = 0; i < layout.size(); ++i) {
-    EXPECT_TRUE(IsKeypadControl(layout[i].control)) << Name(layout[i].control);
-    EXPECT_TRUE(testing::Inside(layout[i].place, testing::kKeypadArea)) << Name(layout[i].control);
-    for (std::size_t j = i + 1; j < layout.size(); ++j) {
-      EXPECT_FALSE(testing::Overlap(layout[i].place, layout[j].place))
-          << Name(layout[i].control) << " and " << Name(layout[j].control);
-    }
-  }
-}
-
-TEST(RimKeypadTest, EveryShownKeyGetsARomanCaption) {
-  // A key the Roman setup shows but does not caption would keep another system's glyph.
-  for (const Placement& p : layout::RimLayout()) {
-    if (KindOf(p.control) != ControlKind::kKey) continue;
-    bool captioned = false;
-    for (const CaptionEntry& e : RimCaptions()) captioned = captioned || e.control == p.control;
-    EXPECT_TRUE(captioned) << Name(p.control);
-  }
-}
-
-TEST(RimKeypadTest, CaptionsAreDistinctSingleSigns) {
-  const auto captions = RimCaptions();
-  EXPECT_EQ(captions.size(), 19u);
-  for (std::size_t i = 0; i < captions.size(); ++i) {
-    EXPECT_EQ(captions[i].text.size(), 1u) << Name(captions[i].control);
-    for (std::size_t j = i + 1; j < captions.size(); ++j) {
-      EXPECT_NE(captions[i].text, captions[j].text) << Name(captions[j].control);
-    }
-  }
+TEST(RimKeypadTest, StaysInsideTheAreaAndShowsOnlyRomanSigns) {
+  ExpectInsideWithoutOverlaps(layout::RimLayout());
+  ExpectShownKeysCaptioned(layout::RimLayout(), RimCaptions());
 }
 
 }  // namespace
