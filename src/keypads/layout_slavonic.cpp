@@ -68,13 +68,14 @@ const Placement kKiril[] = {
     {Ctl::x10000_nadpis, {79, 350, 38, 14}},
     {Ctl::x100000, KeyAt(122, 322)},
     {Ctl::x100000_nadpis, {115, 350, 44, 14}},
-    // The thousands sign below the line, and the group "10000 и больше".
+    // The thousands sign below the line, and the group "10000 и больше" (below the boxes of
+    // the other 900 keys).
     {Ctl::TysyashaNizhe, {150, 364, 15, 17}},
     {Ctl::Nizhe1, {166, 358, 14, 24}},
     {Ctl::Nizhe2, {150, 382, 70, 16}},
-    {Ctl::Kiril_10000_I_Bolshe, {376, 268, 76, 78}},
-    {Ctl::Kiril_Old_Tys_Radio1, {382, 286, 66, 26}},
-    {Ctl::Kiril_Old_Tys_Radio2, {382, 314, 66, 26}},
+    {Ctl::Kiril_10000_I_Bolshe, {376, 280, 76, 78}},
+    {Ctl::Kiril_Old_Tys_Radio1, {382, 298, 66, 26}},
+    {Ctl::Kiril_Old_Tys_Radio2, {382, 326, 66, 26}},
     ZARNO_MARK_OPTIONS,
 };
 

@@ -1,0 +1,657 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStringListModel>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "keypads/layout.h"
+#include "ui/chooser_window.h"
+#include "ui/design_layout.h"
+#include "ui/process_fonts.h"
+#include "ui/qt_text.h"
+#include "ui/widgets.h"
+
+namespace zarno::ui {
+namespace {
+
+constexpr int kUiPoints = 8;
+const QColor kOutputBackground(254, 252, 231);  // 15203582
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+const QColor kGrey(128, 128, 128);
+
+QString NameOf(Ctl c) {
+  const std::string_view name = Name(c);
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void SetColor(QWidget* w, QPalette::ColorRole role, const QColor& color) {
+  QPalette p = w->palette();
+  p.setColor(role, color);
+  w->setPalette(p);
+}
+
+// What a screen reader says for the controls whose caption does not tell.
+QString AccessibleNameOf(Ctl c) {
+  switch (KindOf(c)) {
+    case ControlKind::kKey:
+      return QStringLiteral("Клавиша %1").arg(ValueOf(c));
+    case ControlKind::kVariantBox:
+      return QStringLiteral("Вариант знака %1").arg(ValueOf(c));
+    case ControlKind::kDigitButton:
+      return QStringLiteral("Цифра %1").arg(ValueOf(c));
+    case ControlKind::kFontBox:
+      return QStringLiteral("Шрифт: %1").arg(NameOf(c));
+    default:
+      break;
+  }
+  switch (c) {
+    case Ctl::Sovr:
+      return QStringLiteral("Современные");
+    case Ctl::Kiril:
+      return QStringLiteral("Запись числа");
+    case Ctl::Arab1:
+      return QStringLiteral("Число другими цифрами");
+    case Ctl::Dr10Znak_Name:
+      return QStringLiteral("Набор цифр");
+    case Ctl::Zarno:
+      return QStringLiteral("Подбор ширины знака зарно");
+    case Ctl::IspZarno:
+      return QStringLiteral("Знак зарно");
+    case Ctl::IspTochka:
+      return QStringLiteral("Точки");
+    case Ctl::TysyashaNizhe:
+      return QStringLiteral("Знак тысячи ниже строки");
+    case Ctl::Tysyasha:
+      return QStringLiteral("x1000");
+    case Ctl::x10000:
+      return QStringLiteral("x10000");
+    case Ctl::x100000:
+      return QStringLiteral("x100000");
+    case Ctl::Kiril_Old_Tys_Radio1:
+      return QStringLiteral("10000 и больше: знак тысячи");
+    case Ctl::Kiril_Old_Tys_Radio2:
+      return QStringLiteral("10000 и больше: круг");
+    case Ctl::Label78:
+      return QStringLiteral("Справка о глаголице");
+    case Ctl::SpinEdit1:
+      return QStringLiteral("Размер шрифта");
+    case Ctl::Label13:
+      return QStringLiteral("чёрные буквы");
+    case Ctl::Label8:
+      return QStringLiteral("коричневые буквы");
+    case Ctl::Label14:
+      return QStringLiteral("зелёные буквы");
+    case Ctl::Label15:
+      return QStringLiteral("красные буквы");
+    case Ctl::Button2:
+      return QStringLiteral("Шрифт записи числа");
+    case Ctl::Button3:
+      return QStringLiteral("Шрифт цифр");
+    default:
+      return {};
+  }
+}
+
+bool FontDiffers(const ControlState& a, const ControlState& b) {
+  return a.font != b.font || a.font_size != b.font_size || a.bold != b.bold || a.italic != b.italic;
+}
+
+// Where a key's grey value label may stand: under the key; beside the variant box that
+// stands there; or under that box.
+std::vector<QRect> ValueLabelCandidates(const QRect& key, const QSize& size,
+                                        const std::vector<QRect>& taken) {
+  const int centred_x = key.center().x() - size.width() / 2 + 1;
+  const QRect under(centred_x, key.bottom() + 1, size.width(), size.height());
+  std::vector<QRect> candidates = {under};
+  for (const QRect& r : taken) {
+    if (!r.intersects(under) || r.top() <= key.bottom() - 2) continue;
+    candidates.emplace_back(r.right() + 1, key.bottom() + 1, size.width(), size.height());
+    candidates.emplace_back(r.left() - size.width(), key.bottom() + 1, size.width(), size.height());
+    candidates.emplace_back(centred_x, r.bottom() + 1, size.width(), size.height());
+  }
+  return candidates;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HostDialogs dialogs, QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Зарно 0.12.2 (переводчик чисел)"));
+  setFont(QFont(UiFamily(), kUiPoints));
+  host_ = std::make_unique<QtHost>(this, std::move(dialogs));
+  model_ = std::make_unique<MainWindowModel>(*host_);
+
+  surface_ = new Surface(this);
+  surface_->setObjectName(QStringLiteral("Surface"));
+  setCentralWidget(surface_);
+  // Fixed single border: the window takes the size of its surface (and menu), no more.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  font_list_model_ = new QStringListModel(this);
+  BuildDecor();
+  for (int i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Ctl>(i);
+    QWidget* w = CreateControl(c);
+    widgets_[i] = w;
+    ConnectControl(c, w);
+    if (KindOf(c) == ControlKind::kKey) {
+      auto* label = new QLabel(QString::number(ValueOf(c)), surface_);
+      label->setObjectName(NameOf(c) + QStringLiteral("_value"));
+      QFont f(UiFamily());
+      f.setPixelSize(9);
+      label->setFont(f);
+      SetColor(label, QPalette::WindowText, kGrey);
+      label->setAlignment(Qt::AlignCenter);
+      label->hide();
+      value_labels_[i] = label;
+    }
+  }
+  // The keys stand above the frame and the lines, the value labels above nothing else.
+  model_->FormCreate();
+  Sync();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildDecor() {
+  for (const Decor& d : DecorItems()) {
+    QWidget* w = nullptr;
+    switch (d.kind) {
+      case DecorKind::kFrame: {
+        auto* frame = new QFrame(surface_);
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        SetColor(frame, QPalette::WindowText, kGrey);
+        w = frame;
+        break;
+      }
+      case DecorKind::kHLine:
+      case DecorKind::kVLine: {
+        auto* line = new QFrame(surface_);
+        line->setFrameStyle((d.kind == DecorKind::kHLine ? QFrame::HLine : QFrame::VLine) |
+                            QFrame::Sunken);
+        w = line;
+        break;
+      }
+      default: {
+        auto* label = new QLabel(ToQ(d.text), surface_);
+        if (d.kind == DecorKind::kGrey) {
+          SetColor(label, QPalette::WindowText, kGrey);
+          QFont f(UiFamily());
+          f.setPixelSize(10);
+          label->setFont(f);
+        }
+        if (d.kind == DecorKind::kHeading) {
+          QFont f(UiFamily(), 9);
+          f.setBold(true);
+          label->setFont(f);
+        }
+        if (d.kind == DecorKind::kRightLabel)
+          label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        w = label;
+        break;
+      }
+    }
+    w->setObjectName(QString::fromLatin1(d.name.data(), static_cast<qsizetype>(d.name.size())));
+    w->setGeometry(ToQ(d.place));
+  }
+}
+
+QWidget* MainWindow::CreateControl(Ctl c) {
+  QWidget* w = nullptr;
+  switch (KindOf(c)) {
+    case ControlKind::kEdit: {
+      auto* edit = new QLineEdit(surface_);
+      if (c == Ctl::Dr10Znak_Name) {
+        // The name of the digit set, shown as a plain caption on the window.
+        edit->setReadOnly(true);
+        edit->setFrame(false);
+        edit->setFocusPolicy(Qt::NoFocus);
+        SetColor(edit, QPalette::Base, kSilver);
+      } else {
+        SetColor(edit, QPalette::Base, Qt::white);
+      }
+      w = edit;
+      break;
+    }
+    case ControlKind::kOutput: {
+      const bool kiril = c == Ctl::Kiril;
+      auto* out = new RichOutput(
+          surface_, kiril ? QStringLiteral("PopupMenu1") : QStringLiteral("PopupMenu2"),
+          kiril ? QStringLiteral("N2") : QStringLiteral("N5"));
+      SetColor(out, QPalette::Base, kOutputBackground);
+      out->document()->setDocumentMargin(2);
+      out->setLineWrapMode(QTextEdit::WidgetWidth);
+      out->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+      w = out;
+      break;
+    }
+    case ControlKind::kButton:
+      w = c == Ctl::Zarno ? new SignButton(surface_) : new QPushButton(surface_);
+      if (c == Ctl::Zarno) w->setToolTip(QStringLiteral("Подбор ширины знака зарно"));
+      break;
+    case ControlKind::kKey:
+    case ControlKind::kDigitButton:
+      w = new SignButton(surface_);
+      break;
+    case ControlKind::kSystemRadio:
+    case ControlKind::kStyleRadio: {
+      // The model keeps exactly one selected; the buttons only show it.
+      auto* radio = new QRadioButton(surface_);
+      radio->setAutoExclusive(false);
+      w = radio;
+      break;
+    }
+    case ControlKind::kGroup:
+      w = new QGroupBox(surface_);
+      break;
+    case ControlKind::kVariantBox:
+    case ControlKind::kOptionBox:
+      w = new QCheckBox(surface_);
+      break;
+    case ControlKind::kPanel:
+      w = new TogglePanel(surface_);
+      break;
+    case ControlKind::kLabel:
+      if (c == Ctl::Tochka) {
+        // The dot that marks the dots option.
+        auto* dot = new QFrame(surface_);
+        dot->setAutoFillBackground(true);
+        SetColor(dot, QPalette::Window, Qt::black);
+        w = dot;
+      } else if (c == Ctl::Memo1 || c == Ctl::Memo2) {
+        auto* memo = new QPlainTextEdit(surface_);
+        memo->setReadOnly(true);
+        memo->setFocusPolicy(Qt::NoFocus);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        SetColor(memo, QPalette::Base, kSilver);
+        memo->setFrameStyle(QFrame::NoFrame);
+        w = memo;
+      } else {
+        auto* label = new QLabel(surface_);
+        label->setAlignment(Qt::AlignCenter);
+        w = label;
+      }
+      break;
+    case ControlKind::kLink:
+      w = new HoverLabel(surface_);
+      static_cast<HoverLabel*>(w)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      break;
+    case ControlKind::kSpin: {
+      auto* spin = new SizeSpinBox(surface_);
+      spin->setRange(5, 99);
+      spin->setSingleStep(1);
+      w = spin;
+      break;
+    }
+    case ControlKind::kSwatch: {
+      w = new Swatch(surface_, ColorOf(ValueOf(c)));
+      w->setToolTip(AccessibleNameOf(c));
+      break;
+    }
+    case ControlKind::kFontBox: {
+      auto* box = new QComboBox(surface_);
+      box->setEditable(true);
+      box->setInsertPolicy(QComboBox::NoInsert);
+      box->setMaxVisibleItems(25);
+      box->setModel(font_list_model_);
+      w = box;
+      break;
+    }
+  }
+  w->setObjectName(NameOf(c));
+  QString accessible = AccessibleNameOf(c);
+  if (accessible.isEmpty()) accessible = ToQ(model_->Text(c));
+  if (accessible.isEmpty()) accessible = NameOf(c);
+  w->setAccessibleName(accessible);
+  w->hide();  // the first mirroring shows what the model shows
+  return w;
+}
+
+void MainWindow::ConnectControl(Ctl c, QWidget* w) {
+  auto click = [this, c] { Forward(c, [this, c] { model_->Click(c); }); };
+  switch (KindOf(c)) {
+    case ControlKind::kButton:
+    case ControlKind::kKey:
+    case ControlKind::kDigitButton:
+    case ControlKind::kSystemRadio:
+    case ControlKind::kStyleRadio:
+    case ControlKind::kVariantBox:
+    case ControlKind::kOptionBox:
+      connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, click);
+      break;
+    case ControlKind::kPanel:
+      connect(static_cast<TogglePanel*>(w), &TogglePanel::clicked, this, click);
+      break;
+    case ControlKind::kSwatch:
+      connect(static_cast<Swatch*>(w), &Swatch::clicked, this, click);
+      break;
+    case ControlKind::kLink:
+      connect(static_cast<HoverLabel*>(w), &HoverLabel::clicked, this, click);
+      break;
+    case ControlKind::kEdit:
+      connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
+              [this, c](const QString& t) {
+                Forward(c, [this, c, text = FromQ(t)] { model_->SetText(c, text); });
+              });
+      break;
+    case ControlKind::kOutput:
+      if (c == Ctl::Kiril) {
+        // The thousands-sign repair works on the selected letters.
+        auto* out = static_cast<RichOutput*>(w);
+        connect(out, &QTextEdit::selectionChanged, this, [this, out] {
+          if (syncing_) return;
+          const QTextCursor cursor = out->textCursor();
+          model_->SelectKiril(cursor.selectionStart(),
+                              cursor.selectionEnd() - cursor.selectionStart());
+        });
+      }
+      break;
+    case ControlKind::kSpin:
+      connect(static_cast<QSpinBox*>(w), &QSpinBox::valueChanged, this,
+              [this, c](int value) { Forward(c, [this, value] { model_->SetSpinValue(value); }); });
+      break;
+    case ControlKind::kFontBox:
+      connect(static_cast<QComboBox*>(w), &QComboBox::currentTextChanged, this,
+              [this, c](const QString& t) {
+                if (syncing_) return;
+                Forward(c, [this, c, text = FromQ(t)] { model_->SetText(c, text); });
+              });
+      break;
+    case ControlKind::kGroup:
+    case ControlKind::kLabel:
+      break;
+  }
+}
+
+void MainWindow::AttachChooser(Dr10ZnakWindow* chooser) {
+  chooser_ = chooser;
+  connect(chooser, &Dr10ZnakWindow::rowClicked, this, [this](int row) {
+    Forward(std::nullopt, [this, row] { model_->ChooseDigitSetRow(row); });
+  });
+  connect(chooser, &Dr10ZnakWindow::closedByUser, this, [this] {
+    model_->HideChooser();
+    mirrored_chooser_shown_ = false;
+  });
+  Sync();
+}
+
+void MainWindow::Forward(std::optional<Ctl> source, const std::function<void()>& event) {
+  event();
+  if (source) mirrored_[Index(*source)].reset();
+  Sync();
+}
+
+QFont MainWindow::FontOf(Ctl c, const ControlState& s) const {
+  const DesignFont design = DesignFontOf(c);
+  const QString family = s.font.empty() ? UiFamily() : ToQ(s.font);
+  QFont font(family);
+  font.setFamilies(FamiliesWithOurs(family));
+  const int points = s.font_size > 0 ? s.font_size : design.points > 0 ? design.points : kUiPoints;
+  // The settings file may hold any size; the widgets take what a font can be drawn at.
+  font.setPointSize(std::clamp(points, 1, 400));
+  font.setBold(s.bold || design.bold);
+  font.setItalic(s.italic);
+  return font;
+}
+
+void MainWindow::Sync() {
+  syncing_ = true;
+  MirrorFontList();
+  bool keypad_moved = false;
+  bool kiril_changed = false;
+  bool arab_changed = false;
+  for (int i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Ctl>(i);
+    const ControlState& now = model_->State(c);
+    const std::optional<ControlState>& old = mirrored_[i];
+    if (old && *old == now) continue;
+    Apply(c, old ? &*old : nullptr, now);
+    if (!old || old->shown != now.shown || old->place != now.place) keypad_moved = true;
+    kiril_changed |= c == Ctl::Kiril;
+    arab_changed |= c == Ctl::Arab1;
+    mirrored_[i] = now;
+  }
+  if (kiril_changed || mirrored_format_ != model_->KirilFormat()) MirrorKiril();
+  if (arab_changed) MirrorArab1();
+  if (keypad_moved) PlaceValueLabels();
+
+  if (model_->WindowWidth() != mirrored_width_) {
+    mirrored_width_ = model_->WindowWidth();
+    surface_->setFixedSize(mirrored_width_, kClientHeight);
+  }
+  if (model_->SpinValue() != mirrored_spin_) {
+    auto* spin = static_cast<QSpinBox*>(Widget(Ctl::SpinEdit1));
+    const QSignalBlocker block(spin);
+    mirrored_spin_ = model_->SpinValue();
+    spin->setValue(mirrored_spin_);
+  }
+  if (chooser_ != nullptr && model_->ChooserShown() != mirrored_chooser_shown_) {
+    mirrored_chooser_shown_ = model_->ChooserShown();
+    if (mirrored_chooser_shown_) {
+      chooser_->Refresh(ToQ(model_->Text(Ctl::FontArab1)), ToQ(model_->Text(Ctl::FontArab2)));
+      chooser_->show();
+      chooser_->raise();
+      chooser_->activateWindow();
+    } else {
+      chooser_->hide();
+    }
+  }
+  if (model_->FocusSovrRequests() != seen_focus_requests_) {
+    seen_focus_requests_ = model_->FocusSovrRequests();
+    auto* sovr = static_cast<QLineEdit*>(Widget(Ctl::Sovr));
+    sovr->setFocus(Qt::OtherFocusReason);
+    sovr->end(false);
+  }
+  syncing_ = false;
+}
+
+void MainWindow::Apply(Ctl c, const ControlState* old, const ControlState& now) {
+  QWidget* w = Widget(c);
+  const QSignalBlocker block(w);
+  const Rect place = now.place.w > 0 ? now.place : DesignPlace(c);
+  if (!old || old->place != now.place) w->setGeometry(ToQ(place));
+  if (!old || FontDiffers(*old, now)) w->setFont(FontOf(c, now));
+  if (!old || old->enabled != now.enabled) w->setEnabled(now.enabled);
+  const QString caption = ToQ(now.caption);
+  switch (KindOf(c)) {
+    case ControlKind::kEdit: {
+      auto* edit = static_cast<QLineEdit*>(w);
+      if (edit->text() != caption) edit->setText(caption);
+      break;
+    }
+    case ControlKind::kButton:
+    case ControlKind::kKey:
+    case ControlKind::kDigitButton:
+      static_cast<QAbstractButton*>(w)->setText(caption);
+      break;
+    case ControlKind::kSystemRadio:
+    case ControlKind::kStyleRadio:
+    case ControlKind::kVariantBox:
+    case ControlKind::kOptionBox: {
+      auto* button = static_cast<QAbstractButton*>(w);
+      button->setText(caption);
+      button->setChecked(now.checked);
+      break;
+    }
+    case ControlKind::kGroup:
+      static_cast<QGroupBox*>(w)->setTitle(caption);
+      break;
+    case ControlKind::kPanel: {
+      auto* panel = static_cast<TogglePanel*>(w);
+      panel->SetCaption(caption);
+      panel->SetPressed(now.checked);
+      break;
+    }
+    case ControlKind::kLabel:
+      if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
+        if (memo->toPlainText() != caption) memo->setPlainText(caption);
+      } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(caption);
+      }
+      break;
+    case ControlKind::kLink:
+      static_cast<HoverLabel*>(w)->SetRestingText(caption);
+      break;
+    case ControlKind::kFontBox: {
+      auto* box = static_cast<QComboBox*>(w);
+      if (box->currentText() != caption) {
+        const int index = box->findText(caption, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        box->setCurrentIndex(index);
+        if (index < 0) box->setEditText(caption);
+      }
+      break;
+    }
+    case ControlKind::kOutput:
+      // A wide output scrolls a number that wraps past its height; the Maya column has no
+      // room for a scroll bar. The text itself is MirrorKiril's and MirrorArab1's.
+      static_cast<QTextEdit*>(w)->setVerticalScrollBarPolicy(
+          place.w >= 100 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+      break;
+    case ControlKind::kSpin:    // the value is the model's SpinValue
+    case ControlKind::kSwatch:  // painted in its fixed colour
+      break;
+  }
+  if (!old || old->shown != now.shown || old->place != now.place) {
+    w->setVisible(now.shown && place.w > 0);
+  }
+}
+
+void MainWindow::MirrorKiril() {
+  auto* out = static_cast<RichOutput*>(Widget(Ctl::Kiril));
+  const QSignalBlocker block(out);
+  const ControlState& s = model_->State(Ctl::Kiril);
+  const QFont font = FontOf(Ctl::Kiril, s);
+  QTextDocument* doc = out->document();
+  doc->clear();
+  doc->setDefaultFont(font);
+  QTextCursor cursor(doc);
+  QTextBlockFormat block_format;
+  block_format.setAlignment(Qt::AlignHCenter);
+  cursor.setBlockFormat(block_format);
+  QTextCharFormat base;
+  base.setFont(font);
+  base.setForeground(ColorOf(s.color));
+  cursor.insertText(ToQ(s.caption), base);
+  // The thousands sign lowered (and made smaller) as the model formats it. Qt takes the
+  // offset as a percentage of the fragment's own font height, positive upwards.
+  const qreal dpi = out->logicalDpiY();
+  for (const FormatRun& run : model_->KirilFormat()) {
+    QFont fragment = font;
+    QTextCharFormat format;
+    if (run.height_twips) {
+      const qreal points = std::clamp(*run.height_twips / 20.0, 1.0, 400.0);
+      fragment.setPointSizeF(points);
+      format.setFontPointSize(points);
+    }
+    const qreal lowered_pixels = -run.offset_twips / 1440.0 * dpi;
+    format.setBaselineOffset(-100.0 * lowered_pixels / QFontMetricsF(fragment).height());
+    cursor.setPosition(run.start);
+    cursor.setPosition(run.start + run.length, QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(format);
+  }
+  out->setTextCursor(QTextCursor(doc));
+  mirrored_format_ = model_->KirilFormat();
+}
+
+void MainWindow::MirrorArab1() {
+  auto* out = static_cast<RichOutput*>(Widget(Ctl::Arab1));
+  const QSignalBlocker block(out);
+  const ControlState& s = model_->State(Ctl::Arab1);
+  const QFont font = FontOf(Ctl::Arab1, s);
+  QTextDocument* doc = out->document();
+  doc->clear();
+  doc->setDefaultFont(font);
+  QTextOption option = doc->defaultTextOption();
+  option.setTextDirection(Qt::LeftToRight);
+  doc->setDefaultTextOption(option);
+  QTextCursor cursor(doc);
+  QTextBlockFormat block_format;
+  block_format.setAlignment(Qt::AlignHCenter);
+  block_format.setLayoutDirection(Qt::LeftToRight);
+  cursor.setBlockFormat(block_format);
+  QTextCharFormat base;
+  base.setFont(font);
+  base.setForeground(ColorOf(s.color));
+  QString text = ToQ(s.caption);
+  // Every digit set reads with its highest digit at the left, as the number in Sovr does.
+  // The NKo digits are right-to-left characters: without the override a number in them would
+  // be laid out mirrored, and the digit just typed would appear at the far end. The override
+  // marks are display only; the copy command leaves them out.
+  if (!text.isEmpty()) text = QChar(0x202D) + text + QChar(0x202C);
+  cursor.insertText(text, base);
+  out->setTextCursor(QTextCursor(doc));
+}
+
+void MainWindow::MirrorFontList() {
+  const std::vector<std::u16string>& list = model_->FontList();
+  if (list == mirrored_font_list_) return;
+  mirrored_font_list_ = list;
+  QStringList families;
+  families.reserve(static_cast<qsizetype>(list.size()));
+  for (const auto& family : list) families << ToQ(family);
+  // Every box shows the same list; none of them may take the new list for a user's choice.
+  std::vector<std::unique_ptr<QSignalBlocker>> blocks;
+  for (int i = 0; i < kControlCount; ++i) {
+    if (KindOf(static_cast<Ctl>(i)) != ControlKind::kFontBox) continue;
+    blocks.push_back(std::make_unique<QSignalBlocker>(widgets_[i]));
+    mirrored_[i].reset();  // the texts are shown again below
+  }
+  font_list_model_->setStringList(families);
+}
+
+void MainWindow::PlaceValueLabels() {
+  std::vector<QRect> taken;
+  for (int i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Ctl>(i);
+    if ((IsKeypadControl(c) || c == Ctl::Kiril) && model_->State(c).shown) {
+      taken.push_back(widgets_[i]->geometry());
+    }
+  }
+  // Right of the radio column, above the digit strip, left of the settings panel.
+  const QRect keypad_area(80, 90, 376, 316);
+  for (int i = 0; i < kControlCount; ++i) {
+    QLabel* label = value_labels_[i];
+    if (label == nullptr) continue;
+    const ControlState& key = model_->State(static_cast<Ctl>(i));
+    if (!key.shown) {
+      label->hide();
+      continue;
+    }
+    const QSize size = QFontMetrics(label->font()).size(0, label->text()) + QSize(2, 0);
+    const auto candidates = ValueLabelCandidates(ToQ(key.place), size, taken);
+    const auto free = std::find_if(candidates.begin(), candidates.end(), [&](const QRect& r) {
+      return keypad_area.contains(r) &&
+             std::none_of(taken.begin(), taken.end(),
+                          [&](const QRect& t) { return t.intersects(r); });
+    });
+    if (free == candidates.end()) {
+      label->hide();
+      continue;
+    }
+    label->setGeometry(*free);
+    label->show();
+    taken.push_back(*free);
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  model_->SaveSettings();
+  if (chooser_ != nullptr) chooser_->hide();
+  event->accept();
+  emit closed();
+}
+
+}  // namespace zarno::ui

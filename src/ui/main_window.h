@@ -1,0 +1,82 @@
+#pragma once
+
+// TForm1, the main window: a thin view of MainWindowModel. Every widget is built from the
+// control table under the control's name; a user event goes to the model, and after every
+// event each widget is brought up to date from the model, touching only what changed.
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/main_window_model.h"
+#include "ui/qt_host.h"
+
+class QLabel;
+class QStringListModel;
+
+namespace zarno::ui {
+
+class Dr10ZnakWindow;
+class Surface;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Creates the window and runs its start-up (fonts, settings file, keypad).
+  explicit MainWindow(HostDialogs dialogs = {}, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  MainWindowModel& Model() { return *model_; }
+  QtHost& Host() { return *host_; }
+  QWidget* Widget(Ctl c) const { return widgets_[Index(c)]; }
+  QLabel* ValueLabel(Ctl key) const { return value_labels_[Index(key)]; }
+
+  // The chooser that Button4 shows; the main window answers its row clicks.
+  void AttachChooser(Dr10ZnakWindow* chooser);
+  Dr10ZnakWindow* Chooser() const { return chooser_; }
+
+  // Brings every widget up to date from the model.
+  void Sync();
+
+ signals:
+  // The window was closed (and the settings saved): the program ends.
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildDecor();
+  QWidget* CreateControl(Ctl c);
+  void ConnectControl(Ctl c, QWidget* w);
+  // Runs a user event on the model, then mirrors; `source` is re-mirrored whole, since the
+  // widget itself may already show what the model refused.
+  void Forward(std::optional<Ctl> source, const std::function<void()>& event);
+  void Apply(Ctl c, const ControlState* old, const ControlState& now);
+  void MirrorKiril();
+  void MirrorArab1();
+  void MirrorFontList();
+  void PlaceValueLabels();
+  QFont FontOf(Ctl c, const ControlState& s) const;
+
+  std::unique_ptr<QtHost> host_;
+  std::unique_ptr<MainWindowModel> model_;
+  Surface* surface_ = nullptr;
+  Dr10ZnakWindow* chooser_ = nullptr;
+  QStringListModel* font_list_model_ = nullptr;
+  std::array<QWidget*, kControlCount> widgets_{};
+  std::array<QLabel*, kControlCount> value_labels_{};
+  // What each widget was last brought to.
+  std::array<std::optional<ControlState>, kControlCount> mirrored_{};
+  std::optional<std::vector<FormatRun>> mirrored_format_;
+  std::vector<std::u16string> mirrored_font_list_;
+  int mirrored_width_ = 0;
+  int mirrored_spin_ = -1;
+  bool mirrored_chooser_shown_ = false;
+  int seen_focus_requests_ = 0;
+  bool syncing_ = false;
+};
+
+}  // namespace zarno::ui

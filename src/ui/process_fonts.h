@@ -1,0 +1,30 @@
+#pragma once
+
+// Our font in this process and for the user.
+#include <QString>
+#include <QStringList>
+
+namespace zarno::ui {
+
+// Loads kolvan+.ttf into the running process from the first place that has it: beside the
+// program, the user's font folder, the installed data folder, the current directory. So our
+// signs draw even before (or without) an installation. Remembers first whether the font was
+// installed at all, for InstalledFontFamilies. Safe to call more than once.
+void LoadShippedFontForProcess();
+
+// True when fontconfig knew "Kolvana+" before this process loaded its own copy.
+bool ShippedFontInstalledAtStart();
+
+// Copies kolvan+.ttf into the user's font folder when it is not there yet and loads the copy;
+// true when the font is usable in this process afterwards.
+bool InstallShippedFontForUser();
+
+// The installed families as the font lists show them. Until an installation has been tried,
+// a family that only our own process loaded is left out, so that start-up still sees that
+// the font is missing for other programs and installs it.
+QStringList FontFamiliesForLists(bool install_tried);
+
+// The family that the window's captions use.
+QString UiFamily();
+
+}  // namespace zarno::ui

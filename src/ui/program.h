@@ -1,0 +1,32 @@
+#pragma once
+
+// The windows of the program, created in the order the program always had: the main window
+// (the application's main window; closing it ends the program), the help window, the
+// digit-set chooser.
+#include <memory>
+
+#include "ui/chooser_window.h"
+#include "ui/main_window.h"
+#ifdef ZARNO_HAVE_HELP
+#include "ui/help/help_window.h"
+#else
+#include <QWidget>
+namespace zarno::ui {
+// A build without the help folder has no help window; a help page then opens nothing.
+class HelpWindow : public QWidget {};
+}  // namespace zarno::ui
+#endif
+
+namespace zarno::ui {
+
+struct ProgramWindows {
+  std::unique_ptr<MainWindow> main;
+  std::unique_ptr<HelpWindow> help;
+  std::unique_ptr<Dr10ZnakWindow> chooser;
+};
+
+// Loads our font for this process, then creates the windows; `dialogs` replaces the boxes.
+// "Выход" in the menu closes the main window, which saves the settings.
+ProgramWindows CreateProgramWindows(HostDialogs dialogs = {});
+
+}  // namespace zarno::ui

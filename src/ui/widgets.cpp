@@ -1,0 +1,271 @@
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QEnterEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTextCursor>
+#include <QWindow>
+
+namespace zarno::ui {
+namespace {
+
+// What the pressed and released panels look like.
+const QColor kPressedPanel(192, 220, 192);  // "money green"
+
+QColor ReleasedPanelColor() {
+  // The colour of a window border in the standard palette, as the released panels had.
+  return QApplication::palette().color(QPalette::Active, QPalette::Window);
+}
+
+// Where the ink of `text` falls when it is drawn with its baseline at `origin`.
+QRectF InkAt(const QString& text, const QFont& font, const QPointF& origin) {
+  QPainterPath path;
+  path.addText(origin, font, text);
+  return path.boundingRect();
+}
+
+}  // namespace
+
+void DrawFittedText(QPainter& painter, const QRectF& area, const QString& text, QFont font,
+                    const QColor& color) {
+  if (text.isEmpty() || area.isEmpty()) return;
+  const QRectF room = area.adjusted(1, 1, -1, -1);
+  QPointF origin;
+  for (int step = 0; step < 40; ++step) {
+    // Centred as a button centres its caption: the advance across, the line box down.
+    const QFontMetricsF metrics(font);
+    origin = QPointF(room.center().x() - metrics.horizontalAdvance(text) / 2,
+                     room.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+    const QRectF ink = InkAt(text, font, origin);
+    if (ink.isEmpty()) break;  // spaces only, or a sign no font has
+    if (ink.width() <= room.width() && ink.height() <= room.height()) {
+      // It fits: move it in where it stands out (a tall sign, a mark above the line).
+      qreal dx = 0;
+      qreal dy = 0;
+      if (ink.left() < room.left()) dx = room.left() - ink.left();
+      if (ink.right() > room.right()) dx = room.right() - ink.right();
+      if (ink.top() < room.top()) dy = room.top() - ink.top();
+      if (ink.bottom() > room.bottom()) dy = room.bottom() - ink.bottom();
+      origin += QPointF(dx, dy);
+      break;
+    }
+    const qreal size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    if (size <= 4) break;
+    font.setPointSizeF(size * 0.9);
+  }
+  painter.save();
+  painter.setFont(font);
+  painter.setPen(color);
+  painter.drawText(origin, text);
+  painter.restore();
+}
+
+// ---- SignButton -------------------------------------------------------------------------
+
+void SignButton::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const QString caption = option.text;
+  option.text.clear();
+  painter.drawControl(QStyle::CE_PushButton, option);
+  const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+  const QColor color =
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+  DrawFittedText(painter, area.adjusted(-1, -1, 1, 1), caption, font(), color);
+}
+
+// ---- TogglePanel ------------------------------------------------------------------------
+
+TogglePanel::TogglePanel(QWidget* parent) : QFrame(parent) {
+  setAutoFillBackground(true);
+  setLineWidth(1);
+  SetPressed(false);
+}
+
+void TogglePanel::SetPressed(bool pressed) {
+  pressed_ = pressed;
+  setFrameStyle(QFrame::Panel | (pressed ? QFrame::Sunken : QFrame::Raised));
+  QPalette p = palette();
+  p.setColor(QPalette::Window, pressed ? kPressedPanel : ReleasedPanelColor());
+  setPalette(p);
+  update();
+}
+
+void TogglePanel::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+void TogglePanel::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  DrawFittedText(painter, contentsRect(), caption_, font(), palette().color(QPalette::WindowText));
+}
+
+void TogglePanel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+}
+
+// ---- Swatch -------------------------------------------------------------------------------
+
+Swatch::Swatch(QWidget* parent, const QColor& color) : QFrame(parent) {
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, color);
+  setPalette(p);
+  setCursor(Qt::PointingHandCursor);
+}
+
+void Swatch::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+}
+
+// ---- HoverLabel ---------------------------------------------------------------------------
+
+HoverLabel::HoverLabel(QWidget* parent) : QLabel(parent) {
+  setCursor(Qt::PointingHandCursor);
+  Show();
+}
+
+void HoverLabel::SetRestingText(const QString& text) {
+  resting_text_ = text;
+  Show();
+}
+
+void HoverLabel::Show() {
+  QFont f = font();
+  f.setBold(hovered_);
+  setFont(f);
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, hovered_ ? QColor(255, 0, 0) : QColor(128, 128, 128));
+  setPalette(p);
+  setText(hovered_ ? QStringLiteral("нажми здесь") : resting_text_);
+}
+
+void HoverLabel::enterEvent(QEnterEvent* event) {
+  hovered_ = true;
+  Show();
+  QLabel::enterEvent(event);
+}
+
+void HoverLabel::leaveEvent(QEvent* event) {
+  hovered_ = false;
+  Show();
+  QLabel::leaveEvent(event);
+}
+
+void HoverLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+}
+
+// ---- RichOutput ---------------------------------------------------------------------------
+
+RichOutput::RichOutput(QWidget* parent, const QString& menu_name, const QString& action_name)
+    : QTextEdit(parent),
+      menu_(new QMenu(this)),
+      copy_(new QAction(QStringLiteral("Скопировать текст"), this)) {
+  setReadOnly(true);
+  setUndoRedoEnabled(false);
+  setAcceptRichText(false);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  menu_->setObjectName(menu_name);
+  copy_->setObjectName(action_name);
+  menu_->addAction(copy_);
+  connect(copy_, &QAction::triggered, this, &RichOutput::CopySelection);
+}
+
+QString RichOutput::SelectedText() const {
+  QString text = textCursor().selectedText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.remove(QChar(0x202D));  // LEFT-TO-RIGHT OVERRIDE
+  text.remove(QChar(0x202C));  // POP DIRECTIONAL FORMATTING
+  return text;
+}
+
+void RichOutput::CopySelection() {
+  const QString text = SelectedText();
+  if (text.isEmpty()) return;
+  QApplication::clipboard()->setText(text);
+}
+
+void RichOutput::contextMenuEvent(QContextMenuEvent* event) { menu_->exec(event->globalPos()); }
+
+// ---- SizeSpinBox --------------------------------------------------------------------------
+
+SizeSpinBox::SizeSpinBox(QWidget* parent) : QSpinBox(parent) {
+  // No typed text: the size changes by the arrows only.
+  lineEdit()->setReadOnly(true);
+}
+
+void SizeSpinBox::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      // A held arrow steps once: its repeats are refused like typed text.
+      if (event->isAutoRepeat()) {
+        QApplication::beep();
+        event->accept();
+        return;
+      }
+      break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      break;
+    default:
+      if (!event->text().isEmpty()) {
+        QApplication::beep();
+        event->accept();
+        return;
+      }
+      break;
+  }
+  QSpinBox::keyPressEvent(event);
+}
+
+// ---- Surface ------------------------------------------------------------------------------
+
+Surface::Surface(QWidget* parent) : QWidget(parent) {
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+  setPalette(p);
+}
+
+void Surface::mousePressEvent(QMouseEvent* event) {
+  QWidget* top = window();
+  // The window manager moves the window, as a drag by the caption would; where there is
+  // none (a bare X server), the window follows the mouse by itself.
+  if (top->windowHandle() != nullptr && top->windowHandle()->startSystemMove()) return;
+  drag_offset_ = event->globalPosition().toPoint() - top->frameGeometry().topLeft();
+}
+
+void Surface::mouseMoveEvent(QMouseEvent* event) {
+  if (!drag_offset_) return;
+  window()->move(event->globalPosition().toPoint() - *drag_offset_);
+}
+
+void Surface::mouseReleaseEvent(QMouseEvent*) { drag_offset_.reset(); }
+
+}  // namespace zarno::ui

@@ -1,0 +1,137 @@
+#pragma once
+
+// The few widgets the window needs beyond Qt's own.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPoint>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <optional>
+
+class QAction;
+class QMenu;
+
+namespace zarno::ui {
+
+// Draws `text` centred in `area`; when its ink would stand out of the area, moves it in, and
+// when it is larger than the area, draws it smaller, so that a sign is never clipped.
+void DrawFittedText(QPainter& painter, const QRectF& area, const QString& text, QFont font,
+                    const QColor& color);
+
+// A keypad key or digit button: a push button whose sign is always drawn whole.
+class SignButton : public QPushButton {
+  Q_OBJECT
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A toggle panel (the thousands sign, the myriads): a bevelled panel, sunken and green while
+// pressed, raised while released. A click only reports; the model decides the state.
+class TogglePanel : public QFrame {
+  Q_OBJECT
+ public:
+  explicit TogglePanel(QWidget* parent);
+  void SetPressed(bool pressed);
+  bool Pressed() const { return pressed_; }
+  void SetCaption(const QString& caption);
+  QString Caption() const { return caption_; }
+
+ signals:
+  void clicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QString caption_;
+  bool pressed_ = false;
+};
+
+// A colour swatch: a small field painted in its colour.
+class Swatch : public QFrame {
+  Q_OBJECT
+ public:
+  Swatch(QWidget* parent, const QColor& color);
+
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The "(?)" label: "нажми здесь" in bold red while the mouse is over it.
+class HoverLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit HoverLabel(QWidget* parent);
+  void SetRestingText(const QString& text);
+  bool Hovered() const { return hovered_; }
+
+ signals:
+  void clicked();
+
+ protected:
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void Show();
+  QString resting_text_;
+  bool hovered_ = false;
+};
+
+// A read-only rich output with the context menu "Скопировать текст".
+class RichOutput : public QTextEdit {
+  Q_OBJECT
+ public:
+  // `menu_name` and `action_name` are the object names of the menu and of its copy command.
+  RichOutput(QWidget* parent, const QString& menu_name, const QString& action_name);
+  QAction* CopyAction() const { return copy_; }
+  // The selected text without the direction marks the view adds for display.
+  QString SelectedText() const;
+  // Copies the selection to the clipboard; nothing when nothing is selected.
+  void CopySelection();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  QMenu* menu_;
+  QAction* copy_;
+};
+
+// The size spin box: takes no typed text, and an arrow key held down steps only once.
+class SizeSpinBox : public QSpinBox {
+  Q_OBJECT
+ public:
+  explicit SizeSpinBox(QWidget* parent);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The window's surface: silver, and a handle to drag the window by from any bare point.
+class Surface : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Surface(QWidget* parent);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  // Set while the window follows the mouse itself (no window manager to move it).
+  std::optional<QPoint> drag_offset_;
+};
+
+}  // namespace zarno::ui
