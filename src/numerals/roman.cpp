@@ -30,93 +30,93 @@ constexpr int kLastPosition = 6;
 
 int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
 
-std::u16string Repeat(std::u16string_view s, int times) {
-  std::u16string out;
-  for (int i = 0; i < times; ++i) out += s;
-  return out;
-}
-
 // The glyph group of digit d at position p (1-based).
-std::u16string Group(int p, int d, const KeypadView& view) {
+
+// The glyph-variant passes. The pass that follows position p rewrites the whole text built
+// so far, so a ten-sign that a 9 borrows from the next position is only rewritten when the
+// number also has that next position. The code points are fixed: the passes turn the
+// standard glyphs into the older forms the boxes choose and back.
+struct Pass {
+  std::u16string_view from;  // code units replaced ...
+  char16_t to = 0;           // ... by this one
+};
+
+struct VariantPasses {
+  // Up to two passes after each of the positions 1 to 5 (the hundreds have two).
+  Pass after[kLastPosition][2];
+
+  explicit VariantPasses(const KeypadView& view) {
+    after[1][0] = view.Checked(Ctl::Check_Kiril1_5_e2) ? Pass{u"\u2164", u'\uE101'}
+                                                        : Pass{u"\uE101", u'\u2164'};
+    after[2][0] = view.Checked(Ctl::Check_Kiril1_50_Rim) ? Pass{u"\u216C", u'\u2186'}
+                                                          : Pass{u"\u2186", u'\u216C'};
+    after[3][0] = view.Checked(Ctl::Check_Kiril1_100_Rim) ? Pass{u"\u216D", u'\uE104'}
+                                                           : Pass{u"\uE104", u'\u216D'};
+    if (view.Checked(Ctl::Check_Glag_500_KirilF)) {
+      after[3][1] = {u"\u216E\uE106", u'\uE103'};
+    } else if (view.Checked(Ctl::Check_Glag_500)) {
+      after[3][1] = {u"\uE103\uE106", u'\u216E'};
+    } else {
+      after[3][1] = {u"\uE103\u216E", u'\uE106'};
+    }
+    if (view.Checked(Ctl::Check_Rim_1000_1)) {
+      after[4][0] = {u"\uE105\u216F", u'\u2180'};
+    } else if (view.Checked(Ctl::Check_Glag_1000)) {
+      after[4][0] = {u"\u2180\uE105", u'\u216F'};
+    } else {
+      after[4][0] = {u"\u2180\u216F", u'\uE105'};
+    }
+    // The older ten thousand is turned on here but never back: the caption of the
+    // standard key already gives ↂ.
+    if (view.Checked(Ctl::Check_Rim_10000_2)) after[5][0] = {u"\u2182", u'\uE107'};
+  }
+
+  // A code unit written at position p, after the passes of positions p to n have run.
+  char16_t Apply(char16_t c, int p, int n) const {
+    for (int q = p; q <= std::min(n, kLastPosition - 1); ++q) {
+      for (const Pass& pass : after[q]) {
+        if (pass.to != 0 && pass.from.find(c) != std::u16string_view::npos) c = pass.to;
+      }
+    }
+    return c;
+  }
+};
+
+// Appends the glyph group of digit d at position p, each code unit as the variant passes of
+// positions p to n leave it.
+void AppendGroup(std::u16string& out, int p, int d, int n, const KeypadView& view,
+                 const VariantPasses& passes) {
+  auto put = [&](std::u16string_view sign, int times) {
+    for (int i = 0; i < times; ++i) {
+      for (char16_t c : sign) out.push_back(passes.Apply(c, p, n));
+    }
+  };
   if (p == kLastPosition) {
     // Only up to three hundred thousands can be written; the rest is above the limit.
-    return d <= 3 ? Repeat(view.Caption(Ctl::Rim_100000), d) : std::u16string();
+    if (d <= 3) put(view.Caption(Ctl::Rim_100000), d);
+    return;
   }
   const PositionSigns& s = kPositions[p - 1];
   const std::u16string_view o = view.Caption(s.one);
   const std::u16string_view f = view.Caption(s.five);
   const std::u16string_view t = view.Caption(s.ten);
   // Four thousand is written with four thousand-signs: ↁ stands for five thousand only.
-  if (p == 4 && d == 4) return Repeat(o, 4);
+  if (p == 4 && d == 4) return put(o, 4);
   switch (d) {
     case 0:
-      return {};
+      return;
     case 4:
-      return std::u16string(o) + std::u16string(f);
+      put(o, 1);
+      put(f, 1);
+      return;
     case 9:
-      return std::u16string(o) + std::u16string(t);
+      put(o, 1);
+      put(t, 1);
+      return;
     default:
-      return (d >= 5 ? std::u16string(f) : std::u16string()) + Repeat(o, d >= 5 ? d - 5 : d);
-  }
-}
-
-// Replaces every code unit of `from` in `text` by `to`.
-void Replace(std::u16string& text, std::u16string_view from, char16_t to) {
-  for (char16_t& c : text) {
-    if (from.find(c) != std::u16string_view::npos) c = to;
-  }
-}
-
-// The glyph-variant pass that follows position p. It rewrites the whole text built so far,
-// so a ten-sign that a 9 borrows from the next position is only rewritten when the number
-// also has that next position. The code points are fixed: the passes turn the standard
-// glyph into the older one and back, whatever the captions say.
-void VariantPass(int p, const KeypadView& view, std::u16string& text) {
-  switch (p) {
-    case 1:
-      if (view.Checked(Ctl::Check_Kiril1_5_e2)) {
-        Replace(text, u"\u2164", u'\uE101');
-      } else {
-        Replace(text, u"\uE101", u'\u2164');
-      }
-      break;
-    case 2:
-      if (view.Checked(Ctl::Check_Kiril1_50_Rim)) {
-        Replace(text, u"\u216C", u'\u2186');
-      } else {
-        Replace(text, u"\u2186", u'\u216C');
-      }
-      break;
-    case 3:
-      if (view.Checked(Ctl::Check_Kiril1_100_Rim)) {
-        Replace(text, u"\u216D", u'\uE104');
-      } else {
-        Replace(text, u"\uE104", u'\u216D');
-      }
-      if (view.Checked(Ctl::Check_Glag_500_KirilF)) {
-        Replace(text, u"\u216E\uE106", u'\uE103');
-      } else if (view.Checked(Ctl::Check_Glag_500)) {
-        Replace(text, u"\uE103\uE106", u'\u216E');
-      } else {
-        Replace(text, u"\uE103\u216E", u'\uE106');
-      }
-      break;
-    case 4:
-      if (view.Checked(Ctl::Check_Rim_1000_1)) {
-        Replace(text, u"\uE105\u216F", u'\u2180');
-      } else if (view.Checked(Ctl::Check_Glag_1000)) {
-        Replace(text, u"\u2180\uE105", u'\u216F');
-      } else {
-        Replace(text, u"\u2180\u216F", u'\uE105');
-      }
-      break;
-    case 5:
-      // The older ten thousand is turned on here but never back: the caption of the
-      // standard key already gives ↂ.
-      if (view.Checked(Ctl::Check_Rim_10000_2)) Replace(text, u"\u2182", u'\uE107');
-      break;
-    default:
-      break;
+      if (d >= 5) put(f, 1);
+      put(o, d >= 5 ? d - 5 : d);
+      return;
   }
 }
 
@@ -214,14 +214,14 @@ Ctl KeyOfLatin(char letter) {
 }  // namespace
 
 std::u16string RenderRim(std::u16string_view sovr, const KeypadView& view) {
+  const VariantPasses passes(view);
+  const int n = static_cast<int>(sovr.size());
   std::u16string kiril;
-  const int n = static_cast<int>(std::min<std::size_t>(sovr.size(), kLastPosition));
-  for (int p = 1; p <= n; ++p) {
-    const int d = DigitValue(sovr[sovr.size() - p]);
-    kiril.insert(0, Group(p, d, view));
-    VariantPass(p, view, kiril);
+  kiril.reserve(24);
+  // The highest position stands first; positions 7 and higher write nothing.
+  for (int p = std::min(n, kLastPosition); p >= 1; --p) {
+    AppendGroup(kiril, p, DigitValue(sovr[sovr.size() - p]), n, view, passes);
   }
-  // Positions 7 and higher write nothing and have no pass.
   return kiril;
 }
 
