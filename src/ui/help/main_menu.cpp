@@ -1,0 +1,61 @@
+#include "ui/help/main_menu.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <string_view>
+
+#include "ui/help/help_window.h"
+
+namespace zarno::ui {
+namespace {
+
+struct PageEntry {
+  const char* handler;  // the action's object name
+  const char* caption;  // UTF-8
+  std::string_view page;
+};
+
+// The submenu "Справка", top to bottom. There is no page for the Georgian numerals.
+constexpr PageEntry kHelpEntries[] = {
+    {"N1", "Кириллица", "cyrillic"},
+    {"N9", "Глаголица", "glagolitic"},
+    {"N4", "Римские", "roman"},
+    {"N6", "Китайские", "chinese"},
+    {"N13", "Армянские", "armenian"},
+    {"N8", "Тамильские", "tamil"},
+    {"N10", "Греческие ионические", "greek_ionic"},
+    {"N11", "Греческие аттические", "greek_attic"},
+    {"N12", "Майя", "maya"},
+    {"N14", "Иудейские", "hebrew"},
+};
+
+QAction* PageAction(QObject* parent, const PageEntry& entry, HelpWindow* help) {
+  auto* action = new QAction(QString::fromUtf8(entry.caption), parent);
+  action->setObjectName(QString::fromLatin1(entry.handler));
+  const std::string_view page = entry.page;
+  QObject::connect(action, &QAction::triggered, help, [help, page] { help->OpenPage(page); });
+  return action;
+}
+
+}  // namespace
+
+void InstallMainMenu(QMainWindow* window, HelpWindow* help, std::function<void()> on_exit) {
+  QMenuBar* bar = window->menuBar();
+
+  bar->addAction(PageAction(bar, {"N7", "О шрифтах", "fonts"}, help));
+
+  QMenu* pages = bar->addMenu(QStringLiteral("Справка"));
+  pages->setObjectName(QStringLiteral("Fonts"));
+  for (const PageEntry& entry : kHelpEntries) pages->addAction(PageAction(pages, entry, help));
+
+  auto* exit = new QAction(QStringLiteral("Выход"), bar);
+  exit->setObjectName(QStringLiteral("N3"));
+  QObject::connect(exit, &QAction::triggered, window, [on_exit = std::move(on_exit)] {
+    if (on_exit) on_exit();
+  });
+  bar->addAction(exit);
+}
+
+}  // namespace zarno::ui
