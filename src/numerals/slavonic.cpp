@@ -80,8 +80,12 @@ constexpr char16_t kEndMark[10] = {0,         0,         u'\uE075', u'\u0483', u
 std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const KeypadView& keys,
                                                bool glagolitic, bool style2) {
   const std::u16string_view sign = keys.Caption(Ctl::Tysyasha);
-  const std::u16string_view ten_thousands = keys.Caption(Ctl::x10000).substr(1, 1);
-  const std::u16string_view hundred_thousands = keys.Caption(Ctl::x100000).substr(1, 1);
+  // The panels carry their sign as the second character of the caption.
+  auto second = [](std::u16string_view s) {
+    return s.size() > 1 ? s.substr(1, 1) : s.substr(0, 0);
+  };
+  const std::u16string_view ten_thousands = second(keys.Caption(Ctl::x10000));
+  const std::u16string_view hundred_thousands = second(keys.Caption(Ctl::x100000));
   auto letter = [&](int value, bool box_only) {
     return keys.Caption(LetterKey(value, keys, glagolitic, box_only));
   };
@@ -310,8 +314,9 @@ std::optional<std::int64_t> ReadKirilText(std::u16string_view text, bool glagoli
       return keys.Caption(k) == std::u16string_view(&c, 1);
     });
     any_letter = any_letter || letter;
-    if (!letter && !IsOneOf(c, u"\u0482\u0483\uE075\uE076\uE077\uE078\uE079\uE060\uE065"
-                               u"\u2027\uE130\uE070\uE085 ")) {
+    if (!letter && !IsOneOf(c,
+                            u"\u0482\u0483\uE075\uE076\uE077\uE078\uE079\uE060\uE065"
+                            u"\u2027\uE130\uE070\uE085 ")) {
       return std::nullopt;
     }
   }
