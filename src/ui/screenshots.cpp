@@ -39,7 +39,8 @@ constexpr Sample kSamples[] = {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const QStringList args = QApplication::arguments();
-  const QDir out(args.size() > 1 ? args[1] : QStringLiteral("docs"));
+  // Resolved before the program moves into its temporary folder.
+  const QDir out(QDir(args.size() > 1 ? args[1] : QStringLiteral("docs")).absolutePath());
   QTextStream err(stderr);
   if (!out.exists()) {
     err << "zarno-screenshots: no folder " << out.path() << "\n";

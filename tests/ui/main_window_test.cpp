@@ -38,6 +38,7 @@ TEST_F(WindowTest, StartsAsTheMainWindowInCyrillicAndNarrow) {
   EXPECT_EQ(Main().windowTitle(), QStringLiteral("Зарно 0.12.2 (переводчик чисел)"));
   EXPECT_EQ(Main().centralWidget()->width(), 461);
   EXPECT_EQ(Main().centralWidget()->height(), 558);
+  EXPECT_EQ(Main().minimumSize(), Main().maximumSize());  // not resizable
   EXPECT_TRUE(Find<QRadioButton>(Ctl::KirilRadio)->isChecked());
   EXPECT_EQ(Find<QLineEdit>(Ctl::Sovr)->geometry(), QRect(85, 6, 188, 28));
   EXPECT_EQ(Find(Ctl::Kiril)->geometry(), QRect(85, 37, 285, 58));
@@ -67,6 +68,9 @@ TEST_F(WindowTest, TypedNumberShowsInBothOutputsWithTheLoweredThousandsSign) {
   EXPECT_LT(cursor.charFormat().baselineOffset(), 0);
   cursor.setPosition(2);
   EXPECT_EQ(cursor.charFormat().baselineOffset(), 0);
+  // A private-use sign is always drawn from our font.
+  EXPECT_TRUE(
+      cursor.charFormat().fontFamilies().toStringList().contains(QStringLiteral("Kolvana+")));
   // The focus is back in Sovr with the caret at the end.
   auto* sovr = Find<QLineEdit>(Ctl::Sovr);
   EXPECT_EQ(Main().focusWidget(), sovr);
@@ -321,6 +325,18 @@ TEST_F(WindowTest, ClosingTheWindowSavesTheSettings) {
   Main().close();
   EXPECT_TRUE(closed);
   EXPECT_TRUE(Settings().contains(QStringLiteral("Kirillitsa_Font_Name=")));
+}
+
+TEST_F(WindowTest, BareSurfaceDragsTheWindow) {
+  // Without a window manager to move it (as here), the window follows the mouse itself.
+  QWidget* surface = Main().centralWidget();
+  const QPoint bare(300, 395);
+  ASSERT_EQ(surface->childAt(bare), nullptr);
+  const QPoint start = Main().pos();
+  QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, bare);
+  QTest::mouseMove(surface, bare + QPoint(30, 20));
+  QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, bare + QPoint(30, 20));
+  EXPECT_EQ(Main().pos(), start + QPoint(30, 20));
 }
 
 TEST_F(WindowTest, AnUnexpectedBoxIsClosedAndReported) {
