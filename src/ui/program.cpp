@@ -1,9 +1,7 @@
 #include "ui/program.h"
 
-#include "ui/process_fonts.h"
-#ifdef ZARNO_HAVE_HELP
 #include "ui/help/main_menu.h"
-#endif
+#include "ui/process_fonts.h"
 
 namespace zarno::ui {
 
@@ -14,7 +12,6 @@ ProgramWindows CreateProgramWindows(HostDialogs dialogs) {
   const bool help_replaced = static_cast<bool>(dialogs.open_help_page);
   windows.main = std::make_unique<MainWindow>(std::move(dialogs));
   MainWindow* main = windows.main.get();
-#ifdef ZARNO_HAVE_HELP
   // The help window is a window of its own, kept hidden until a page is opened.
   windows.help = std::make_unique<HelpWindow>();
   HelpWindow* help = windows.help.get();
@@ -23,9 +20,6 @@ ProgramWindows CreateProgramWindows(HostDialogs dialogs) {
     main->Host().SetHelpPageOpener([help](std::string_view page) { help->OpenPage(page); });
   }
   InstallMainMenu(main, help, [main] { main->close(); });
-#else
-  (void)help_replaced;
-#endif
   windows.chooser = std::make_unique<Dr10ZnakWindow>();
   main->AttachChooser(windows.chooser.get());
   return windows;

@@ -6,16 +6,8 @@
 #include <memory>
 
 #include "ui/chooser_window.h"
-#include "ui/main_window.h"
-#ifdef ZARNO_HAVE_HELP
 #include "ui/help/help_window.h"
-#else
-#include <QWidget>
-namespace zarno::ui {
-// A build without the help folder has no help window; a help page then opens nothing.
-class HelpWindow : public QWidget {};
-}  // namespace zarno::ui
-#endif
+#include "ui/main_window.h"
 
 namespace zarno::ui {
 

@@ -327,6 +327,16 @@ TEST_F(WindowTest, ClosingTheWindowSavesTheSettings) {
   EXPECT_TRUE(Settings().contains(QStringLiteral("Kirillitsa_Font_Name=")));
 }
 
+TEST_F(WindowTest, ExitInTheMenuClosesTheWindowAndSaves) {
+  ASSERT_TRUE(QFile::remove(WorkDir() + QStringLiteral("/Zarno.ini")));
+  auto* exit = Main().findChild<QAction*>(QStringLiteral("N3"));
+  ASSERT_NE(exit, nullptr);
+  EXPECT_EQ(exit->text(), QStringLiteral("Выход"));
+  exit->trigger();
+  EXPECT_FALSE(Main().isVisible());
+  EXPECT_TRUE(Settings().contains(QStringLiteral("Kiril_Font_Size=")));
+}
+
 TEST_F(WindowTest, BareSurfaceDragsTheWindow) {
   // Without a window manager to move it (as here), the window follows the mouse itself.
   QWidget* surface = Main().centralWidget();
