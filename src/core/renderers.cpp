@@ -49,10 +49,13 @@ void MainWindowModel::LowerTysyasha() {
   const std::u16string& sign = Text(Ctl::Tysyasha);
   kiril_format_.clear();
   if (sign.size() == 1) {
-    for (const SignFormat& f :
-         ThousandsSignFormats(Kiril(), sign[0], State(Ctl::Kiril).font_size,
-                              KirilFontIsShipped(), Checked(Ctl::TysyashaNizhe))) {
-      kiril_format_.push_back({f.position, 1, f.height_twips, f.offset_twips});
+    const SignFormat f = ThousandsSignFormat(State(Ctl::Kiril).font_size, KirilFontIsShipped(),
+                                             Checked(Ctl::TysyashaNizhe));
+    const std::u16string& text = Kiril();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == sign[0]) {
+        kiril_format_.push_back({static_cast<int>(i), 1, f.height_twips, f.offset_twips});
+      }
     }
   }
   ++focus_sovr_requests_;
@@ -75,7 +78,8 @@ void MainWindowModel::IspZarnoClick() {
 void MainWindowModel::IspTochkaClick() { IspZarnoClick(); }
 void MainWindowModel::TysyashaNizheClick() { IspZarnoClick(); }
 
-// ---- Roman ------------------------------------------------------------------------------------------
+// ---- Roman
+// ------------------------------------------------------------------------------------------
 
 void MainWindowModel::RenderRim() { SetKiril(zarno::RenderRim(Sovr(), Keys())); }
 
@@ -94,12 +98,14 @@ void MainWindowModel::ReadRim() {
   RenderDr10Znak();
 }
 
-// ---- Greek ------------------------------------------------------------------------------------------
+// ---- Greek
+// ------------------------------------------------------------------------------------------
 
 void MainWindowModel::RenderGrekIonich() { SetKiril(zarno::RenderGrekIonich(Sovr(), Keys())); }
 void MainWindowModel::RenderGrekAttich() { SetKiril(zarno::RenderGrekAttich(Sovr(), Keys())); }
 
-// ---- Chinese ----------------------------------------------------------------------------------------
+// ---- Chinese
+// ----------------------------------------------------------------------------------------
 
 void MainWindowModel::RenderKitay() {
   SetKiril(zarno::RenderKitay(Sovr(), Keys()));
@@ -115,12 +121,14 @@ void MainWindowModel::ReadKitay() {
   RenderDr10Znak();
 }
 
-// ---- Armenian and Georgian ------------------------------------------------------------------------
+// ---- Armenian and Georgian
+// ------------------------------------------------------------------------
 
 void MainWindowModel::RenderArmen() { SetKiril(zarno::RenderArmen(Sovr(), Keys())); }
 void MainWindowModel::RenderGruz() { SetKiril(zarno::RenderGruz(Sovr(), Keys())); }
 
-// ---- Maya ---------------------------------------------------------------------------------------------
+// ---- Maya
+// ---------------------------------------------------------------------------------------------
 
 void MainWindowModel::RenderMaya() { SetKiril(zarno::RenderMaya(Sovr(), Keys())); }
 
@@ -134,14 +142,15 @@ void MainWindowModel::AppendMaya(Ctl key) {
   ReadMaya();
 }
 
-// ---- Hebrew -------------------------------------------------------------------------------------------
+// ---- Hebrew
+// -------------------------------------------------------------------------------------------
 
 void MainWindowModel::RenderIudeyskie() { SetKiril(zarno::RenderIudeyskie(Sovr(), Keys())); }
 
 void MainWindowModel::IspolzovatClick() {
   const bool final_letters = Checked(Ctl::Ispolzovat);
-  for (Ctl key : {Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800,
-                  Ctl::Kiril1_900}) {
+  for (Ctl key :
+       {Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900}) {
     S(key).enabled = final_letters;
   }
   RenderIudeyskie();

@@ -231,17 +231,23 @@ std::u16string MarkEveryLetter(std::u16string_view c, const DressOptions& o) {
 }
 
 std::u16string Dress(std::u16string_view plain, const DressOptions& o, int width) {
-  std::u16string text = o.dots && !plain.empty() ? InnerDots(plain, o) : std::u16string(plain);
-  if (o.numeral_mark) {
-    if (width == 1) {
-      text = MarkEveryLetter(text, o);
-    } else if (width == 9) {
-      // The mark stands over the last but one letter, in front of the dot between them.
-      const std::size_t back = o.dots ? 2 : 1;
-      text.insert(text.size() >= back ? text.size() - back : 0, 1, kNumeralMark);
-    } else if (width >= 2 && width <= 8) {
-      text.push_back(kEndMark[width]);
-    }
+  const bool mark_every_letter = o.numeral_mark && width == 1;
+  std::u16string text;
+  if (o.dots && !plain.empty()) {
+    text = InnerDots(plain, o);
+    if (mark_every_letter) text = MarkEveryLetter(text, o);
+  } else if (mark_every_letter) {
+    text = MarkEveryLetter(plain, o);
+  } else {
+    text.reserve(plain.size() + 3);
+    text = plain;
+  }
+  if (o.numeral_mark && width == 9) {
+    // The mark stands over the last but one letter, in front of the dot between them.
+    const std::size_t back = o.dots ? 2 : 1;
+    text.insert(text.size() >= back ? text.size() - back : 0, 1, kNumeralMark);
+  } else if (o.numeral_mark && width >= 2 && width <= 8) {
+    text.push_back(kEndMark[width]);
   }
   if (o.dots) {
     const bool leading = !o.style2 ? !(text.size() >= 2 && text[1] == kLowDot)
@@ -262,17 +268,22 @@ Dressed DecorateKiril(std::u16string_view plain, const DressOptions& options) {
   return d;
 }
 
-std::vector<SignFormat> ThousandsSignFormats(std::u16string_view text, char16_t sign,
-                                             int font_points, bool shipped_font, bool below_line) {
-  std::vector<SignFormat> formats;
+SignFormat ThousandsSignFormat(int font_points, bool shipped_font, bool below_line) {
   const int h = 16 * font_points;  // four fifths of the normal height, in twips
   // Halves round to the even neighbour, as the default floating-point rounding does.
   const int offset =
       below_line ? -static_cast<int>(std::nearbyint(h / (shipped_font ? 1.8 : 1.5))) : -20;
+  return {0, shipped_font ? std::nullopt : std::optional<int>(h), offset};
+}
+
+std::vector<SignFormat> ThousandsSignFormats(std::u16string_view text, char16_t sign,
+                                             int font_points, bool shipped_font, bool below_line) {
+  std::vector<SignFormat> formats;
+  const SignFormat f = ThousandsSignFormat(font_points, shipped_font, below_line);
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != sign) continue;
-    formats.push_back(
-        {static_cast<int>(i), shipped_font ? std::nullopt : std::optional<int>(h), offset});
+    formats.push_back(f);
+    formats.back().position = static_cast<int>(i);
   }
   return formats;
 }

@@ -61,6 +61,8 @@ struct SignFormat {
   std::optional<int> height_twips;
   int offset_twips;
 };
+// The format of one thousands sign; its position is left 0.
+SignFormat ThousandsSignFormat(int font_points, bool shipped_font, bool below_line);
 std::vector<SignFormat> ThousandsSignFormats(std::u16string_view text, char16_t sign,
                                              int font_points, bool shipped_font, bool below_line);
 
