@@ -45,13 +45,7 @@ std::vector<std::u16string> Texts(const std::vector<std::int64_t>& values) {
 struct Store {
   std::unique_ptr<ControlStates> states = std::make_unique<ControlStates>();
   explicit Store(std::initializer_list<std::span<const CaptionEntry>> tables) {
-    for (Ctl c : {Ctl::Check_Kiril1_0, Ctl::Check_Kiril1_1, Ctl::Check_Kiril1_2,
-                  Ctl::Check_Kiril1_3, Ctl::Check_Kiril1_4, Ctl::Check_Kiril1_5,
-                  Ctl::Check_Kiril1_6, Ctl::Check_Kiril1_7, Ctl::Check_Kiril1_8,
-                  Ctl::Check_Kiril1_9, Ctl::Check_Kiril1_10, Ctl::Check_Kiril1_50,
-                  Ctl::Check_Kiril1_60, Ctl::Check_Kiril1_90_che, Ctl::Check_Kiril1_100,
-                  Ctl::Check_Kiril1_400_y, Ctl::Check_Glag_500, Ctl::Check_Kiril1_800_ot,
-                  Ctl::Check_Kiril1_900_ce, Ctl::Check_Glag_1000, Ctl::Check_Rim_10000_1}) {
+    for (Ctl c : kVariantBoxesTickedAtStart) {
       (*states)[Index(c)].checked = true;
     }
     for (auto table : tables) ApplyCaptions(*states, table);

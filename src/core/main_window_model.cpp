@@ -44,18 +44,9 @@ constexpr struct {
     {Ctl::Label78, u"(?)"},
 };
 
-// The first box of every variant group is ticked at start.
-constexpr Ctl kDefaultTicked[] = {
-    Ctl::Check_Kiril1_0,      Ctl::Check_Kiril1_1,     Ctl::Check_Kiril1_2,
-    Ctl::Check_Kiril1_3,      Ctl::Check_Kiril1_4,     Ctl::Check_Kiril1_5,
-    Ctl::Check_Kiril1_6,      Ctl::Check_Kiril1_7,     Ctl::Check_Kiril1_8,
-    Ctl::Check_Kiril1_9,      Ctl::Check_Kiril1_10,    Ctl::Check_Kiril1_50,
-    Ctl::Check_Kiril1_60,     Ctl::Check_Kiril1_90_che, Ctl::Check_Kiril1_100,
-    Ctl::Check_Kiril1_400_y,  Ctl::Check_Glag_500,     Ctl::Check_Kiril1_800_ot,
-    Ctl::Check_Kiril1_900_ce, Ctl::Check_Glag_1000,    Ctl::Check_Rim_10000_1,
-    Ctl::IspZarno,            Ctl::TysyashaNizhe,      Ctl::KirilRadio,
-    Ctl::Kiril_Old_Tys_Radio1,
-};
+// Options and radio buttons selected at start.
+constexpr Ctl kTickedAtStart[] = {Ctl::IspZarno, Ctl::TysyashaNizhe, Ctl::KirilRadio,
+                                  Ctl::Kiril_Old_Tys_Radio1};
 
 constexpr Rect kKirilLine = {85, 37, 285, 58};
 
@@ -63,7 +54,8 @@ constexpr Rect kKirilLine = {85, 37, 285, 58};
 
 MainWindowModel::MainWindowModel(Host& host) : host_(host) {
   for (const auto& [control, text] : kDesignCaptions) S(control).caption = text;
-  for (Ctl c : kDefaultTicked) S(c).checked = true;
+  for (Ctl c : kVariantBoxesTickedAtStart) S(c).checked = true;
+  for (Ctl c : kTickedAtStart) S(c).checked = true;
   S(Ctl::CF1).shown = S(Ctl::CF2).shown = false;
   S(Ctl::Kiril).place = kKirilLine;
   S(Ctl::Kiril).font = u"Microsoft Sans Serif";
@@ -212,7 +204,14 @@ void MainWindowModel::SovrChange() {
   } else if (Sovr().empty()) {
     SetCaption(Ctl::Zarno, u"\u0483");
   }
-  switch (System()) {
+  RenderSystem(System());
+  EmptyKirilAboveLimit();
+  RenderDr10Znak();
+  ApplyDr10ZnakFont();
+}
+
+void MainWindowModel::RenderSystem(NumeralSystem system) {
+  switch (system) {
     case NumeralSystem::kRim: RenderRim(); break;
     case NumeralSystem::kKitay: RenderKitay(); break;
     case NumeralSystem::kArmen: RenderArmen(); break;
@@ -224,9 +223,6 @@ void MainWindowModel::SovrChange() {
     case NumeralSystem::kGlagol:
     case NumeralSystem::kKiril: RenderKiril(); break;
   }
-  EmptyKirilAboveLimit();
-  RenderDr10Znak();
-  ApplyDr10ZnakFont();
 }
 
 void MainWindowModel::EmptyKirilAboveLimit() {

@@ -199,6 +199,8 @@ class MainWindowModel {
   void RunCheckHandler(Ctl box);
   void ApplyLayout(NumeralSystem system);
   void PrepareSystem(NumeralSystem system);
+  // The renderer of a system, as a change of Sovr runs it.
+  void RenderSystem(NumeralSystem system);
   void EmptyKirilAboveLimit();
   void EnforceLimit();
   void ResetIspolzovat(bool first, bool second);

@@ -167,18 +167,7 @@ void MainWindowModel::FontBoxChange(Ctl box) {
   for (int i = 0; i < kSystemCount; ++i) S(RadioOf(static_cast<NumeralSystem>(i))).checked = false;
   S(radio).checked = true;
   RunRadioHandler(radio);
-  switch (system) {
-    case NumeralSystem::kKiril:
-    case NumeralSystem::kGlagol: RenderKiril(); break;
-    case NumeralSystem::kRim: RenderRim(); break;
-    case NumeralSystem::kKitay: RenderKitay(); break;
-    case NumeralSystem::kArmen: RenderArmen(); break;
-    case NumeralSystem::kGruz: RenderGruz(); break;
-    case NumeralSystem::kGrekIonich: RenderGrekIonich(); break;
-    case NumeralSystem::kGrekAttich: RenderGrekAttich(); break;
-    case NumeralSystem::kMaya: RenderMaya(); break;
-    case NumeralSystem::kIudeyskie: RenderIudeyskie(); break;
-  }
+  RenderSystem(system);
 }
 
 void MainWindowModel::SetSpinValue(int value) {

@@ -21,15 +21,7 @@ namespace zarno::testing::east {
 
 // The first box of every variant group: ticked at start. Everything else (the boxes for the
 // single signs 20 and 30, Ispolzovat, Gershaim) starts unticked.
-inline constexpr Ctl kTickedAtStart[] = {
-    Ctl::Check_Kiril1_0,      Ctl::Check_Kiril1_1,      Ctl::Check_Kiril1_2,
-    Ctl::Check_Kiril1_3,      Ctl::Check_Kiril1_4,      Ctl::Check_Kiril1_5,
-    Ctl::Check_Kiril1_6,      Ctl::Check_Kiril1_7,      Ctl::Check_Kiril1_8,
-    Ctl::Check_Kiril1_9,      Ctl::Check_Kiril1_10,     Ctl::Check_Kiril1_50,
-    Ctl::Check_Kiril1_60,     Ctl::Check_Kiril1_90_che, Ctl::Check_Kiril1_100,
-    Ctl::Check_Kiril1_400_y,  Ctl::Check_Glag_500,      Ctl::Check_Kiril1_800_ot,
-    Ctl::Check_Kiril1_900_ce, Ctl::Check_Glag_1000,     Ctl::Check_Rim_10000_1,
-};
+inline constexpr auto& kTickedAtStart = kVariantBoxesTickedAtStart;
 
 // The boxes of the ordinary Chinese signs and the partner that picks the formal sign.
 inline constexpr Ctl kOrdinaryAndFormal[][2] = {
