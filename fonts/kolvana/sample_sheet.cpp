@@ -1,9 +1,9 @@
-// Renders the Kolvana+ specimen (docs/font-specimen.png): every glyph of the
+// Renders the Kolvana+ sample sheet (docs/font-sample-sheet.png): every glyph of the
 // font large with its code point, then numerals set the way Зарно sets them,
 // with the font family list {"DejaVu Sans", "Kolvana+"} so that letters come
 // from DejaVu Sans and our signs from Kolvana+ by per-character fallback.
 //
-// usage: kolvana-specimen FONT.ttf OUT.png     (QT_QPA_PLATFORM=offscreen)
+// usage: kolvana-sample-sheet FONT.ttf OUT.png     (QT_QPA_PLATFORM=offscreen)
 
 #include <QFont>
 #include <QFontDatabase>
