@@ -175,3 +175,33 @@ TEST(Utf8, RoundTripsAndReplacesInvalidInput) {
 
 }  // namespace
 }  // namespace zarno::testing
+
+namespace zarno::testing {
+namespace {
+
+TEST(RomanReading, ZeroShowsInBothFieldsAndNegativeEmptiesEverything) {
+  Window w;
+  w.Click(Ctl::RimRadio);
+  w.Click(Ctl::Kiril1_5);  // Ⅴ: 5 in both fields
+  ASSERT_EQ(w.model.Text(Ctl::Arab1), u"\u0665");
+  w.Click(Ctl::Button1);
+  w.Click(Ctl::Kiril1_50);
+  w.Click(Ctl::Kiril1_50);
+  w.Click(Ctl::Kiril1_100);  // ⅬⅬⅭ reads 0
+  EXPECT_EQ(w.model.Sovr(), u"0");
+  EXPECT_EQ(w.model.Kiril(), u"\u216C\u216C\u216D") << "the keyed text stays";
+  EXPECT_EQ(w.model.Text(Ctl::Arab1), u"\u0660") << "the digit field follows the number";
+  EXPECT_TRUE(w.host.messages.empty());
+  w.Click(Ctl::Button1);
+  for (int i = 0; i < 3; ++i) w.Click(Ctl::Kiril1_50);
+  w.Click(Ctl::Kiril1_100);  // ⅬⅬⅬⅭ reads -50
+  ASSERT_EQ(w.host.messages.size(), 1u);
+  EXPECT_EQ(w.host.messages[0],
+            u"Гм, получилось число \"-50\", а римские числа должны быть больше нуля...");
+  EXPECT_EQ(w.model.Sovr(), u"");
+  EXPECT_EQ(w.model.Kiril(), u"");
+  EXPECT_EQ(w.model.Text(Ctl::Arab1), u"");
+}
+
+}  // namespace
+}  // namespace zarno::testing
