@@ -122,7 +122,7 @@ const KeyRoute* RouteOf(Ctl key) {
   return nullptr;
 }
 
-enum class Variant : std::uint8_t { kNone, kPair, kPairSecond, kTriple, kTripleOther };
+enum class Variant : std::uint8_t { kPair, kPairSecond, kTriple, kTripleOther };
 
 struct BoxHandler {
   Ctl box;
@@ -425,7 +425,6 @@ void MainWindowModel::RunCheckHandler(Ctl box) {
       case Variant::kPairSecond: PairVariantSecond(h.a, h.b); break;
       case Variant::kTriple: TripleVariant(h.a, h.b, h.c); break;
       case Variant::kTripleOther: TripleVariantOther(h.a, h.b, h.c); break;
-      case Variant::kNone: break;
     }
     return;
   }

@@ -62,7 +62,6 @@ MainWindowModel::MainWindowModel(Host& host) : host_(host) {
   S(Ctl::Kiril).font_size = 20;
   S(Ctl::Arab1).font_size = 20;
   for (int d = 0; d < 10; ++d) S(static_cast<Ctl>(Index(Ctl::Arab1_0) + d)).font_size = 20;
-  S(Ctl::Label8).color = 128;
   ApplyLayout(NumeralSystem::kKiril);
 }
 
