@@ -103,12 +103,12 @@ const icu::Locale& Root() {
   return root;
 }
 
-#define ZARNO_PAIR(name, max, store, render, locale, tag, set)                       \
-  void BM_##name##_Zarno(benchmark::State& state) {                                  \
-    static const Store s store;                                                      \
-    RunRenderer(state, max, s, render);                                              \
-  }                                                                                  \
-  BENCHMARK(BM_##name##_Zarno);                                                      \
+#define ZARNO_PAIR(name, max, store, render, locale, tag, set)                            \
+  void BM_##name##_Zarno(benchmark::State& state) {                                       \
+    static const Store s store;                                                           \
+    RunRenderer(state, max, s, render);                                                   \
+  }                                                                                       \
+  BENCHMARK(BM_##name##_Zarno);                                                           \
   void BM_##name##_Icu(benchmark::State& state) { RunIcu(state, max, locale, tag, set); } \
   BENCHMARK(BM_##name##_Icu)
 
@@ -183,7 +183,9 @@ void BM_ReadCyrillic(benchmark::State& state) {
   static const Store s({KirilCaptions()});
   RunReader(
       state, 999999, s,
-      [](std::u16string_view t, const KeypadView& v) { return *RenderKirilPlain(t, v, false, false); },
+      [](std::u16string_view t, const KeypadView& v) {
+        return *RenderKirilPlain(t, v, false, false);
+      },
       [](std::u16string_view t, const KeypadView& v) { return ReadKirilValue(t, v); });
 }
 BENCHMARK(BM_ReadCyrillic);

@@ -20,7 +20,8 @@ using namespace zarno;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // Pairs of bytes are UTF-16 code units, so lone surrogates and private-use signs occur too.
   std::u16string text(size / 2, u'\0');
-  for (std::size_t i = 0; i + 1 < size; i += 2) text[i / 2] = static_cast<char16_t>(data[i] | data[i + 1] << 8);
+  for (std::size_t i = 0; i + 1 < size; i += 2)
+    text[i / 2] = static_cast<char16_t>(data[i] | data[i + 1] << 8);
 
   (void)ReadRimText(text);
   (void)ReadKitayText(text);

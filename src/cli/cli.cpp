@@ -50,8 +50,7 @@ std::optional<NumeralSystem> FindSystem(std::string_view name) {
 
 std::string_view SystemAlias(NumeralSystem system) { return kAliases[static_cast<int>(system)]; }
 
-int Run(std::span<const std::string> args, std::istream& in, std::ostream& out,
-        std::ostream& err) {
+int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << kUsageText;
     return kUsage;

@@ -25,8 +25,7 @@ int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, 
 int Replay(std::istream& script, std::ostream& out, std::ostream& err);
 int Convert(std::span<const std::string> args, std::istream& in, std::ostream& out,
             std::ostream& err);
-int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
-         std::ostream& err);
+int Read(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // A system by the name of its radio button or by its Latin alias ("cyrillic", "roman", ...).
 std::optional<NumeralSystem> FindSystem(std::string_view name);

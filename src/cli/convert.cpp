@@ -47,8 +47,8 @@ int Convert(std::span<const std::string> args, std::istream& in, std::ostream& o
   };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const bool takes_value = a == "--system" || a == "--check" || a == "--uncheck" ||
-                             a == "--digits";
+    const bool takes_value =
+        a == "--system" || a == "--check" || a == "--uncheck" || a == "--digits";
     if (takes_value && i + 1 == args.size()) return usage(a + " needs a value");
     if (a == "--system") {
       const auto s = FindSystem(args[++i]);

@@ -19,16 +19,26 @@ namespace {
 
 std::optional<std::int64_t> ReadNumeral(NumeralSystem system, std::u16string_view text) {
   switch (system) {
-    case NumeralSystem::kKiril: return ReadKirilText(text, false);
-    case NumeralSystem::kGlagol: return ReadKirilText(text, true);
-    case NumeralSystem::kRim: return ReadRimText(text);
-    case NumeralSystem::kKitay: return ReadKitayText(text);
-    case NumeralSystem::kArmen: return ReadArmen(text);
-    case NumeralSystem::kGruz: return ReadGruz(text);
-    case NumeralSystem::kGrekIonich: return ReadGrekIonich(text);
-    case NumeralSystem::kGrekAttich: return ReadGrekAttich(text);
-    case NumeralSystem::kMaya: return ReadMayaText(text);
-    case NumeralSystem::kIudeyskie: return ReadIudeyskie(text);
+    case NumeralSystem::kKiril:
+      return ReadKirilText(text, false);
+    case NumeralSystem::kGlagol:
+      return ReadKirilText(text, true);
+    case NumeralSystem::kRim:
+      return ReadRimText(text);
+    case NumeralSystem::kKitay:
+      return ReadKitayText(text);
+    case NumeralSystem::kArmen:
+      return ReadArmen(text);
+    case NumeralSystem::kGruz:
+      return ReadGruz(text);
+    case NumeralSystem::kGrekIonich:
+      return ReadGrekIonich(text);
+    case NumeralSystem::kGrekAttich:
+      return ReadGrekAttich(text);
+    case NumeralSystem::kMaya:
+      return ReadMayaText(text);
+    case NumeralSystem::kIudeyskie:
+      return ReadIudeyskie(text);
   }
   return std::nullopt;
 }
@@ -66,8 +76,7 @@ int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
       out << *value << '\n';
     } else {
       out << '\n';
-      err << "zarno-cli read: \"" << text << "\" is not a " << SystemAlias(*system)
-          << " numeral\n";
+      err << "zarno-cli read: \"" << text << "\" is not a " << SystemAlias(*system) << " numeral\n";
       status = kNotANumeral;
     }
   };

@@ -29,13 +29,11 @@ std::vector<std::u16string> SystemFontFamilies() {
   std::vector<std::u16string> list(families.begin(), families.end());
   // Sorted ignoring case, as the window's font lists are.
   std::stable_sort(list.begin(), list.end(), [](const auto& a, const auto& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char16_t x, char16_t y) {
-                                          auto lower = [](char16_t c) {
-                                            return c >= u'A' && c <= u'Z' ? c + 32 : c;
-                                          };
-                                          return lower(x) < lower(y);
-                                        });
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, char16_t y) {
+          auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? c + 32 : c; };
+          return lower(x) < lower(y);
+        });
   });
   return list;
 }

@@ -28,9 +28,12 @@ struct KeyRoute {
   Ctl partner2 = Ctl::CF2;
 };
 
-#define PRESS(key, own, p1, p2) {Ctl::key, Route::kPressKey, Ctl::own, Ctl::p1, Ctl::p2}
-#define VARIANT(key, own, p1, p2) {Ctl::key, Route::kPressVariantKey, Ctl::own, Ctl::p1, Ctl::p2}
-#define ROUTE(key, route) {Ctl::key, Route::route}
+#define PRESS(key, own, p1, p2) \
+  { Ctl::key, Route::kPressKey, Ctl::own, Ctl::p1, Ctl::p2 }
+#define VARIANT(key, own, p1, p2) \
+  { Ctl::key, Route::kPressVariantKey, Ctl::own, Ctl::p1, Ctl::p2 }
+#define ROUTE(key, route) \
+  { Ctl::key, Route::route }
 
 // The key table: the routine of every key, with its own box and the two partner boxes.
 constexpr KeyRoute kKeyRoutes[] = {
@@ -130,13 +133,15 @@ struct BoxHandler {
   Ctl a, b, c;  // the arguments of the routine, in its order
 };
 
-#define PAIR(first, second)                                                            \
-  {Ctl::first, Variant::kPair, Ctl::first, Ctl::second, Ctl::CF1},                     \
-      {Ctl::second, Variant::kPairSecond, Ctl::first, Ctl::second, Ctl::CF1}
-#define TRIPLE(first, second, third)                                                   \
-  {Ctl::first, Variant::kTriple, Ctl::first, Ctl::second, Ctl::third},                 \
-      {Ctl::second, Variant::kTripleOther, Ctl::second, Ctl::first, Ctl::third},       \
-      {Ctl::third, Variant::kTripleOther, Ctl::third, Ctl::first, Ctl::second}
+#define PAIR(first, second)                                              \
+  {Ctl::first, Variant::kPair, Ctl::first, Ctl::second, Ctl::CF1}, {     \
+    Ctl::second, Variant::kPairSecond, Ctl::first, Ctl::second, Ctl::CF1 \
+  }
+#define TRIPLE(first, second, third)                                               \
+  {Ctl::first, Variant::kTriple, Ctl::first, Ctl::second, Ctl::third},             \
+      {Ctl::second, Variant::kTripleOther, Ctl::second, Ctl::first, Ctl::third}, { \
+    Ctl::third, Variant::kTripleOther, Ctl::third, Ctl::first, Ctl::second         \
+  }
 
 // The click handlers of the variant boxes.
 constexpr BoxHandler kBoxHandlers[] = {
@@ -215,9 +220,15 @@ void MainWindowModel::KeyClick(Ctl key) {
         RenderGruz();
       }
       break;
-    case Route::kRim5000: Rim_5000_1Click(); break;
-    case Route::kRim50000: Rim_50000Click(); break;
-    case Route::kRim100000: Rim_100000Click(); break;
+    case Route::kRim5000:
+      Rim_5000_1Click();
+      break;
+    case Route::kRim50000:
+      Rim_50000Click();
+      break;
+    case Route::kRim100000:
+      Rim_100000Click();
+      break;
   }
 }
 
@@ -362,9 +373,7 @@ void MainWindowModel::AppendTysyasha() {
   Release(Ctl::Tysyasha);
 }
 
-void MainWindowModel::ReadKiril() {
-  SetSovrText(ToDecimal(ReadKirilValue(Kiril(), Keys())));
-}
+void MainWindowModel::ReadKiril() { SetSovrText(ToDecimal(ReadKirilValue(Kiril(), Keys()))); }
 
 void MainWindowModel::MyriadPanelClick(Ctl panel) {
   SelectRadio(Ctl::Kiril_Old_Tys_Radio2);
@@ -407,24 +416,44 @@ void MainWindowModel::Rim_100000Click() {
   ReadRim();
 }
 
-// ---- Variant boxes --------------------------------------------------------------------------------
+// ---- Variant boxes
+// --------------------------------------------------------------------------------
 
 void MainWindowModel::RunCheckHandler(Ctl box) {
   switch (box) {
-    case Ctl::IspZarno: IspZarnoClick(); return;
-    case Ctl::IspTochka: IspTochkaClick(); return;
-    case Ctl::TysyashaNizhe: TysyashaNizheClick(); return;
-    case Ctl::Ispolzovat: IspolzovatClick(); return;
-    case Ctl::Gershaim: GershaimClick(); return;
-    default: break;
+    case Ctl::IspZarno:
+      IspZarnoClick();
+      return;
+    case Ctl::IspTochka:
+      IspTochkaClick();
+      return;
+    case Ctl::TysyashaNizhe:
+      TysyashaNizheClick();
+      return;
+    case Ctl::Ispolzovat:
+      IspolzovatClick();
+      return;
+    case Ctl::Gershaim:
+      GershaimClick();
+      return;
+    default:
+      break;
   }
   for (const BoxHandler& h : kBoxHandlers) {
     if (h.box != box) continue;
     switch (h.routine) {
-      case Variant::kPair: PairVariant(h.a, h.b); break;
-      case Variant::kPairSecond: PairVariantSecond(h.a, h.b); break;
-      case Variant::kTriple: TripleVariant(h.a, h.b, h.c); break;
-      case Variant::kTripleOther: TripleVariantOther(h.a, h.b, h.c); break;
+      case Variant::kPair:
+        PairVariant(h.a, h.b);
+        break;
+      case Variant::kPairSecond:
+        PairVariantSecond(h.a, h.b);
+        break;
+      case Variant::kTriple:
+        TripleVariant(h.a, h.b, h.c);
+        break;
+      case Variant::kTripleOther:
+        TripleVariantOther(h.a, h.b, h.c);
+        break;
     }
     return;
   }

@@ -89,7 +89,9 @@ bool MainWindowModel::AboveLimit() const {
   return !value || *value > LimitOf(s);
 }
 
-bool MainWindowModel::KirilFontIsShipped() const { return State(Ctl::Kiril).font == kShippedFontFamily; }
+bool MainWindowModel::KirilFontIsShipped() const {
+  return State(Ctl::Kiril).font == kShippedFontFamily;
+}
 
 // ---- User events --------------------------------------------------------------------------
 
@@ -124,14 +126,29 @@ bool MainWindowModel::Click(Ctl c) {
       break;
     case ControlKind::kButton:
       switch (c) {
-        case Ctl::Button1: Button1Click(); break;
-        case Ctl::Zarno: ZarnoClick(); break;
-        case Ctl::Nastroyki: NastroykiClick(); break;
-        case Ctl::Button4: Button4Click(); break;
-        case Ctl::Button2: Button2Click(); break;
-        case Ctl::Button3: Button3Click(); break;
-        case Ctl::Button5: Button5Click(); break;
-        default: break;
+        case Ctl::Button1:
+          Button1Click();
+          break;
+        case Ctl::Zarno:
+          ZarnoClick();
+          break;
+        case Ctl::Nastroyki:
+          NastroykiClick();
+          break;
+        case Ctl::Button4:
+          Button4Click();
+          break;
+        case Ctl::Button2:
+          Button2Click();
+          break;
+        case Ctl::Button3:
+          Button3Click();
+          break;
+        case Ctl::Button5:
+          Button5Click();
+          break;
+        default:
+          break;
       }
       break;
     default:
@@ -211,16 +228,34 @@ void MainWindowModel::SovrChange() {
 
 void MainWindowModel::RenderSystem(NumeralSystem system) {
   switch (system) {
-    case NumeralSystem::kRim: RenderRim(); break;
-    case NumeralSystem::kKitay: RenderKitay(); break;
-    case NumeralSystem::kArmen: RenderArmen(); break;
-    case NumeralSystem::kGruz: RenderGruz(); break;
-    case NumeralSystem::kGrekIonich: RenderGrekIonich(); break;
-    case NumeralSystem::kGrekAttich: RenderGrekAttich(); break;
-    case NumeralSystem::kMaya: RenderMaya(); break;
-    case NumeralSystem::kIudeyskie: RenderIudeyskie(); break;
+    case NumeralSystem::kRim:
+      RenderRim();
+      break;
+    case NumeralSystem::kKitay:
+      RenderKitay();
+      break;
+    case NumeralSystem::kArmen:
+      RenderArmen();
+      break;
+    case NumeralSystem::kGruz:
+      RenderGruz();
+      break;
+    case NumeralSystem::kGrekIonich:
+      RenderGrekIonich();
+      break;
+    case NumeralSystem::kGrekAttich:
+      RenderGrekAttich();
+      break;
+    case NumeralSystem::kMaya:
+      RenderMaya();
+      break;
+    case NumeralSystem::kIudeyskie:
+      RenderIudeyskie();
+      break;
     case NumeralSystem::kGlagol:
-    case NumeralSystem::kKiril: RenderKiril(); break;
+    case NumeralSystem::kKiril:
+      RenderKiril();
+      break;
   }
 }
 
@@ -262,19 +297,44 @@ void MainWindowModel::SelectRadio(Ctl radio) {
 
 void MainWindowModel::RunRadioHandler(Ctl radio) {
   switch (radio) {
-    case Ctl::KirilRadio: KirilRadioClick(); break;
-    case Ctl::GlagolRadio: GlagolRadioClick(); break;
-    case Ctl::RimRadio: RimRadioClick(); break;
-    case Ctl::Kitay: KitayClick(); break;
-    case Ctl::Armen: ArmenClick(); break;
-    case Ctl::Gruz: GruzClick(); break;
-    case Ctl::GrekIonich: GrekIonichClick(); break;
-    case Ctl::GrekAttich: GrekAttichClick(); break;
-    case Ctl::Maya: MayaClick(); break;
-    case Ctl::Iudeyskie: IudeyskieClick(); break;
-    case Ctl::Kiril_Old_Tys_Radio1: Kiril_Old_Tys_Radio1Click(); break;
-    case Ctl::Kiril_Old_Tys_Radio2: Kiril_Old_Tys_Radio2Click(); break;
-    default: break;
+    case Ctl::KirilRadio:
+      KirilRadioClick();
+      break;
+    case Ctl::GlagolRadio:
+      GlagolRadioClick();
+      break;
+    case Ctl::RimRadio:
+      RimRadioClick();
+      break;
+    case Ctl::Kitay:
+      KitayClick();
+      break;
+    case Ctl::Armen:
+      ArmenClick();
+      break;
+    case Ctl::Gruz:
+      GruzClick();
+      break;
+    case Ctl::GrekIonich:
+      GrekIonichClick();
+      break;
+    case Ctl::GrekAttich:
+      GrekAttichClick();
+      break;
+    case Ctl::Maya:
+      MayaClick();
+      break;
+    case Ctl::Iudeyskie:
+      IudeyskieClick();
+      break;
+    case Ctl::Kiril_Old_Tys_Radio1:
+      Kiril_Old_Tys_Radio1Click();
+      break;
+    case Ctl::Kiril_Old_Tys_Radio2:
+      Kiril_Old_Tys_Radio2Click();
+      break;
+    default:
+      break;
   }
 }
 
@@ -355,7 +415,8 @@ bool MainWindowModel::ChooseDigitSetRow(int row) {
   return true;
 }
 
-// ---- Start-up -------------------------------------------------------------------------------------
+// ---- Start-up
+// -------------------------------------------------------------------------------------
 
 void MainWindowModel::FormCreate() {
   if (!FontPresent(kShippedFontFamily) && host_.InstallShippedFont()) font_list_.reset();

@@ -15,8 +15,8 @@ std::optional<std::int64_t> ParseUpTo(std::u16string_view text, std::int64_t max
   if (text.empty()) return std::nullopt;
   std::size_t i = 0;
   while (i + 1 < text.size() && text[i] == u'0') ++i;  // leading zeros do not count
-  if (text.size() - i > 19) return std::nullopt;  // too long for any limit
-  std::uint64_t v = 0;  // 19 digits always fit 64 unsigned bits
+  if (text.size() - i > 19) return std::nullopt;       // too long for any limit
+  std::uint64_t v = 0;                                 // 19 digits always fit 64 unsigned bits
   for (; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (!IsAsciiDigit(c)) return std::nullopt;

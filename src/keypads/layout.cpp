@@ -6,16 +6,26 @@ namespace zarno {
 
 std::span<const Placement> KeypadLayout(NumeralSystem system) {
   switch (system) {
-    case NumeralSystem::kKiril: return layout::KirilLayout();
-    case NumeralSystem::kGlagol: return layout::GlagolLayout();
-    case NumeralSystem::kRim: return layout::RimLayout();
-    case NumeralSystem::kKitay: return layout::KitayLayout();
-    case NumeralSystem::kArmen: return layout::ArmenLayout();
-    case NumeralSystem::kGruz: return layout::GruzLayout();
-    case NumeralSystem::kGrekIonich: return layout::GrekIonichLayout();
-    case NumeralSystem::kGrekAttich: return layout::GrekAttichLayout();
-    case NumeralSystem::kMaya: return layout::MayaLayout();
-    case NumeralSystem::kIudeyskie: return layout::IudeyskieLayout();
+    case NumeralSystem::kKiril:
+      return layout::KirilLayout();
+    case NumeralSystem::kGlagol:
+      return layout::GlagolLayout();
+    case NumeralSystem::kRim:
+      return layout::RimLayout();
+    case NumeralSystem::kKitay:
+      return layout::KitayLayout();
+    case NumeralSystem::kArmen:
+      return layout::ArmenLayout();
+    case NumeralSystem::kGruz:
+      return layout::GruzLayout();
+    case NumeralSystem::kGrekIonich:
+      return layout::GrekIonichLayout();
+    case NumeralSystem::kGrekAttich:
+      return layout::GrekAttichLayout();
+    case NumeralSystem::kMaya:
+      return layout::MayaLayout();
+    case NumeralSystem::kIudeyskie:
+      return layout::IudeyskieLayout();
   }
   return {};
 }

@@ -13,24 +13,27 @@ constexpr int kHundreds = 232;
 constexpr int kAbove = 96;
 constexpr int kBelow = 279;
 
-#define ZARNO_ROW_OF_NINE(k1, k2, k3, k4, k5, k6, k7, k8, k9, y)                      \
-  {Ctl::k1, KeyAt(kCol[0], y)}, {Ctl::k2, KeyAt(kCol[1], y)}, {Ctl::k3, KeyAt(kCol[2], y)}, \
-      {Ctl::k4, KeyAt(kCol[3], y)}, {Ctl::k5, KeyAt(kCol[4], y)},                      \
-      {Ctl::k6, KeyAt(kCol[5], y)}, {Ctl::k7, KeyAt(kCol[6], y)},                      \
-      {Ctl::k8, KeyAt(kCol[7], y)}, {Ctl::k9, KeyAt(kCol[8], y)}
+#define ZARNO_ROW_OF_NINE(k1, k2, k3, k4, k5, k6, k7, k8, k9, y)                                \
+  {Ctl::k1, KeyAt(kCol[0], y)}, {Ctl::k2, KeyAt(kCol[1], y)}, {Ctl::k3, KeyAt(kCol[2], y)},     \
+      {Ctl::k4, KeyAt(kCol[3], y)}, {Ctl::k5, KeyAt(kCol[4], y)}, {Ctl::k6, KeyAt(kCol[5], y)}, \
+      {Ctl::k7, KeyAt(kCol[6], y)}, {Ctl::k8, KeyAt(kCol[7], y)}, {                             \
+    Ctl::k9, KeyAt(kCol[8], y)                                                                  \
+  }
 
 // Options shared by both Slavonic keypads: the numeral mark and the dots.
-#define ZARNO_MARK_OPTIONS                                                              \
-  {Ctl::IspZarno, {222, 330, 15, 17}}, {Ctl::Zarno, {240, 322, 133, 32}},              \
-      {Ctl::IspTochka, {222, 364, 15, 17}}, {Ctl::Tochka, {241, 371, 2, 2}}
+#define ZARNO_MARK_OPTIONS                                                \
+  {Ctl::IspZarno, {222, 330, 15, 17}}, {Ctl::Zarno, {240, 322, 133, 32}}, \
+      {Ctl::IspTochka, {222, 364, 15, 17}}, {                             \
+    Ctl::Tochka, { 241, 371, 2, 2 }                                       \
+  }
 
 const Placement kKiril[] = {
     ZARNO_ROW_OF_NINE(Kiril1_1, Kiril1_2, Kiril1_3, Kiril1_4, Kiril1_5, Kiril1_6, Kiril1_7,
                       Kiril1_8, Kiril1_9, kUnits),
-    ZARNO_ROW_OF_NINE(Kiril1_10, Kiril1_20, Kiril1_30, Kiril1_40, Kiril1_50, Kiril1_60,
-                      Kiril1_70, Kiril1_80, Kiril1_90, kTens),
-    ZARNO_ROW_OF_NINE(Kiril1_100, Kiril1_200, Kiril1_300, Kiril1_400_y, Kiril1_500,
-                      Kiril1_600, Kiril1_700, Kiril1_800, Kiril1_900, kHundreds),
+    ZARNO_ROW_OF_NINE(Kiril1_10, Kiril1_20, Kiril1_30, Kiril1_40, Kiril1_50, Kiril1_60, Kiril1_70,
+                      Kiril1_80, Kiril1_90, kTens),
+    ZARNO_ROW_OF_NINE(Kiril1_100, Kiril1_200, Kiril1_300, Kiril1_400_y, Kiril1_500, Kiril1_600,
+                      Kiril1_700, Kiril1_800, Kiril1_900, kHundreds),
     // Second glyphs of 5, 6, 7 above the units.
     {Ctl::Kiril1_5_e2, KeyAt(kCol[4], kAbove)},
     {Ctl::Kiril1_6_s2, KeyAt(kCol[5], kAbove)},
@@ -82,10 +85,10 @@ const Placement kKiril[] = {
 const Placement kGlagol[] = {
     ZARNO_ROW_OF_NINE(Kiril1_1, Kiril1_2, Kiril1_3, Kiril1_4, Kiril1_5, Kiril1_6, Kiril1_7,
                       Kiril1_8, Kiril1_9, kUnits),
-    ZARNO_ROW_OF_NINE(Kiril1_10, Kiril1_20, Kiril1_30, Kiril1_40, Kiril1_50, Kiril1_60,
-                      Kiril1_70, Kiril1_80, Kiril1_90, kTens),
-    ZARNO_ROW_OF_NINE(Kiril1_100, Kiril1_200, Kiril1_300, Kiril1_400_y, Kiril1_500,
-                      Kiril1_600, Kiril1_700, Kiril1_800, Kiril1_900, kHundreds),
+    ZARNO_ROW_OF_NINE(Kiril1_10, Kiril1_20, Kiril1_30, Kiril1_40, Kiril1_50, Kiril1_60, Kiril1_70,
+                      Kiril1_80, Kiril1_90, kTens),
+    ZARNO_ROW_OF_NINE(Kiril1_100, Kiril1_200, Kiril1_300, Kiril1_400_y, Kiril1_500, Kiril1_600,
+                      Kiril1_700, Kiril1_800, Kiril1_900, kHundreds),
     {Ctl::Glagolitsa_1000, KeyAt(85, kBelow)},
     {Ctl::Glagolitsa_2000, KeyAt(117, kBelow)},
     {Ctl::Glag_500_F, KeyAt(214, 280)},

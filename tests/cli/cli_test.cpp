@@ -1,4 +1,6 @@
 // zarno-cli run in-process: exact output, exit statuses and messages.
+#include "cli/cli.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "../core/fake_host.h"
-#include "cli/cli.h"
 
 namespace zarno::cli {
 namespace {
@@ -46,8 +47,7 @@ TEST(Convert, OptionsApplyTheWindowsRules) {
   EXPECT_EQ(RunCli({"convert", "--uncheck", "Check_Kiril1_5", "--uncheck", "IspZarno", "5"}).out,
             "є\n");
   EXPECT_EQ(
-      RunCli({"convert", "--check", "Kiril_Old_Tys_Radio2", "--uncheck", "IspZarno", "110000"})
-          .out,
+      RunCli({"convert", "--check", "Kiril_Old_Tys_Radio2", "--uncheck", "IspZarno", "110000"}).out,
       "а\uE085 а\uE070\n");
 }
 
@@ -88,9 +88,9 @@ TEST(Read, GivesTheNumberBackOrSaysWhy) {
 }
 
 TEST(Read, RoundTripsConvertInEverySystem) {
-  const std::vector<std::string> systems = {"cyrillic", "glagolitic", "roman",
-                                            "chinese",  "armenian",   "georgian",
-                                            "greek-ionic", "greek-attic", "maya", "hebrew"};
+  const std::vector<std::string> systems = {"cyrillic", "glagolitic", "roman",       "chinese",
+                                            "armenian", "georgian",   "greek-ionic", "greek-attic",
+                                            "maya",     "hebrew"};
   std::string numbers;
   for (int n : {1, 9, 10, 11, 15, 16, 99, 100, 999, 1000, 1999, 2024, 2999}) {
     numbers += std::to_string(n) + "\n";

@@ -50,7 +50,7 @@ class FakeHost : public Host {
 
   TempDir dir;
   std::vector<std::u16string> fonts = {u"AR PL UMing CN", u"DejaVu Sans", u"FreeMono",
-                                       u"FreeSans", u"FreeSerif", u"Kolvana+"};
+                                       u"FreeSans",       u"FreeSerif",   u"Kolvana+"};
   std::optional<FontSpec> dialog_answer;
   std::vector<std::u16string> messages;
   std::vector<std::u16string> errors;

@@ -54,18 +54,17 @@ TEST_P(Limits, TheLimitIsRenderedAndOneMoreIsEmpty) {
   EXPECT_TRUE(w.host.errors.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllSystems, Limits,
-    ::testing::Values(LimitCase{Ctl::KirilRadio, u"999999", u"1000000"},
-                      LimitCase{Ctl::GlagolRadio, u"2999", u"3000"},
-                      LimitCase{Ctl::RimRadio, u"399999", u"400000"},
-                      LimitCase{Ctl::Kitay, u"99999", u"100000"},
-                      LimitCase{Ctl::Armen, u"9999", u"10000"},
-                      LimitCase{Ctl::Gruz, u"19999", u"20000"},
-                      LimitCase{Ctl::GrekIonich, u"99999999", u"100000000"},
-                      LimitCase{Ctl::GrekAttich, u"249999", u"250000"},
-                      LimitCase{Ctl::Maya, u"4294967295", u"4294967296"},
-                      LimitCase{Ctl::Iudeyskie, u"9999", u"10000"}));
+INSTANTIATE_TEST_SUITE_P(AllSystems, Limits,
+                         ::testing::Values(LimitCase{Ctl::KirilRadio, u"999999", u"1000000"},
+                                           LimitCase{Ctl::GlagolRadio, u"2999", u"3000"},
+                                           LimitCase{Ctl::RimRadio, u"399999", u"400000"},
+                                           LimitCase{Ctl::Kitay, u"99999", u"100000"},
+                                           LimitCase{Ctl::Armen, u"9999", u"10000"},
+                                           LimitCase{Ctl::Gruz, u"19999", u"20000"},
+                                           LimitCase{Ctl::GrekIonich, u"99999999", u"100000000"},
+                                           LimitCase{Ctl::GrekAttich, u"249999", u"250000"},
+                                           LimitCase{Ctl::Maya, u"4294967295", u"4294967296"},
+                                           LimitCase{Ctl::Iudeyskie, u"9999", u"10000"}));
 
 TEST(Limits, SlavonicSystemsAlsoEmptyTheZarnoCaption) {
   Window w;
@@ -170,7 +169,7 @@ TEST(Utf8, RoundTripsAndReplacesInvalidInput) {
   EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
   EXPECT_EQ(FromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong
   EXPECT_EQ(FromUtf8("\xE2\x82"), u"\uFFFD\uFFFD");  // cut short
-  EXPECT_EQ(ToUtf8(u"\xD800"), "\xEF\xBF\xBD");       // lone surrogate
+  EXPECT_EQ(ToUtf8(u"\xD800"), "\xEF\xBF\xBD");      // lone surrogate
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // Cyrillic and Glagolitic: letters, the numeral-mark dressing, the thousands sign, keypad
 // entry with its panels, and the glyph-variant boxes.
+#include "numerals/slavonic.h"
+
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
-#include "numerals/slavonic.h"
 
 namespace zarno::testing {
 namespace {
@@ -21,12 +22,12 @@ TEST_P(CyrillicPlain, LettersFromTheRight) {
   EXPECT_EQ(w.model.PlainKiril(), GetParam().plain);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, CyrillicPlain,
-    ::testing::Values(Plain{u"0", u""}, Plain{u"000", u""}, Plain{u"1", u"а"},
-                      Plain{u"11", u"аі"}, Plain{u"21", u"ка"}, Plain{u"1234", u"҂аслд"},
-                      Plain{u"10000", u"҂і"}, Plain{u"1200", u"҂ас"},
-                      Plain{u"999999", u"҂ц҂ч҂ѳцчѳ"}, Plain{u"500000", u"҂ф"}));
+INSTANTIATE_TEST_SUITE_P(Examples, CyrillicPlain,
+                         ::testing::Values(Plain{u"0", u""}, Plain{u"000", u""}, Plain{u"1", u"а"},
+                                           Plain{u"11", u"аі"}, Plain{u"21", u"ка"},
+                                           Plain{u"1234", u"҂аслд"}, Plain{u"10000", u"҂і"},
+                                           Plain{u"1200", u"҂ас"}, Plain{u"999999", u"҂ц҂ч҂ѳцчѳ"},
+                                           Plain{u"500000", u"҂ф"}));
 
 TEST(CyrillicStyle2, TenAndHundredThousandsWithTheirSigns) {
   Window w;
