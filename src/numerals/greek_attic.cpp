@@ -1,5 +1,7 @@
 #include "numerals/greek_attic.h"
 
+#include <algorithm>
+
 #include "core/number.h"
 #include "keypads/captions.h"
 
@@ -20,10 +22,26 @@ constexpr Ctl kFiftyThousand = Ctl::Rim_50000;
 
 int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
 
-std::u16string Repeat(std::u16string_view s, int times) {
-  std::u16string out;
-  for (int i = 0; i < times; ++i) out += s;
-  return out;
+// The sixth position has no sign of its own: two fifty-thousands stand for a hundred
+// thousand, and only one or two hundred thousands are written.
+constexpr int kHundredThousands = 6;
+int FiftiesForHundredThousands(int d) { return d == 1 || d == 2 ? 2 * d : 0; }
+
+// RenderGrekAttich for captions of any length (the keypad's have one code unit each).
+std::u16string RenderAnyCaptions(std::u16string_view sovr, const KeypadView& view) {
+  std::u16string kiril;
+  const std::size_t n = sovr.size();
+  const int top = static_cast<int>(std::min<std::size_t>(n, kHundredThousands));
+  for (int p = top; p >= 1; --p) {
+    const int d = DigitValue(sovr[n - p]);
+    if (p == kHundredThousands) {
+      for (int i = 0; i < FiftiesForHundredThousands(d); ++i) kiril += view.Caption(kFiftyThousand);
+      continue;
+    }
+    if (d >= 5) kiril += view.Caption(kPositions[p - 1].five);
+    for (int i = 0; i < d % 5; ++i) kiril += view.Caption(kPositions[p - 1].one);
+  }
+  return kiril;
 }
 
 // Our private-use five-signs, the Greek Γ used as the five, and their standard code points
@@ -66,22 +84,42 @@ std::int64_t SignAt(std::u16string_view s, std::size_t& length) {
 }  // namespace
 
 std::u16string RenderGrekAttich(std::u16string_view sovr, const KeypadView& view) {
-  std::u16string kiril;
   const std::size_t n = sovr.size();
-  for (std::size_t p = 1; p <= n && p <= 6; ++p) {
-    const int d = DigitValue(sovr[n - p]);
-    if (p == 6) {
-      // No sign for a hundred thousand: two fifty-thousands stand for it.
-      if (d == 1 || d == 2) kiril.insert(0, Repeat(view.Caption(kFiftyThousand), 2 * d));
-      break;
-    }
-    const std::u16string_view o = view.Caption(kPositions[p - 1].one);
-    const std::u16string_view f = view.Caption(kPositions[p - 1].five);
-    std::u16string group = d >= 5 ? std::u16string(f) : std::u16string();
-    group += Repeat(o, d >= 5 ? d - 5 : d);
-    kiril.insert(0, group);
+  // The digits of positions 6 down to 1; 0 above the number, and positions 7 and higher
+  // write nothing.
+  int digits[kHundredThousands + 1];
+  for (int p = 1; p <= kHundredThousands; ++p) {
+    digits[p] = static_cast<std::size_t>(p) <= n ? DigitValue(sovr[n - p]) : 0;
   }
-  return kiril;
+
+  // Every sign read once; the keypad's signs are one code unit each.
+  char16_t ones[kHundredThousands];
+  char16_t fives[kHundredThousands];
+  bool one_unit = true;
+  for (int p = 1; p < kHundredThousands; ++p) {
+    const std::u16string_view one = view.Caption(kPositions[p - 1].one);
+    const std::u16string_view five = view.Caption(kPositions[p - 1].five);
+    one_unit = one_unit && one.size() == 1 && five.size() == 1;
+    ones[p] = one.empty() ? u'\0' : one[0];
+    fives[p] = five.empty() ? u'\0' : five[0];
+  }
+  if (!one_unit) return RenderAnyCaptions(sovr, view);
+
+  // Every place a position can use is written whatever its digit, and only the length of
+  // the group is kept: that keeps the loop free of branches on the digits.
+  char16_t kiril[4 + 5 * (kHundredThousands - 1)];
+  std::size_t length = 0;
+  const char16_t fifty = fives[kHundredThousands - 1];
+  for (int i = 0; i < 4; ++i) kiril[i] = fifty;
+  length += FiftiesForHundredThousands(digits[kHundredThousands]);
+  for (int p = kHundredThousands - 1; p >= 1; --p) {
+    const int d = digits[p];
+    kiril[length] = fives[p];
+    length += d >= 5;
+    for (int i = 0; i < 4; ++i) kiril[length + i] = ones[p];
+    length += d % 5;
+  }
+  return std::u16string(kiril, length);
 }
 
 std::optional<std::int64_t> ReadGrekAttich(std::u16string_view text) {

@@ -26,19 +26,42 @@ constexpr Ctl kHundredKeys[10] = {
 
 int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
 
-// The group of digit d (1 to 9) at place q (1 units, 2 tens, 3 hundreds, 4 thousands) of
-// either part of the numeral.
-std::u16string Group(int q, int d, const KeypadView& view) {
-  switch (q) {
-    case 1:
-      return std::u16string(view.Caption(kUnitKeys[d]));
-    case 2:
-      return std::u16string(view.Caption(kTenKeys[d]));
-    case 3:
-      return std::u16string(view.Caption(kHundredKeys[d]));
-    default:
-      return kThousandsMark + std::u16string(view.Caption(kUnitKeys[d]));
+// The keys of the letters of place q (1 units, 2 tens, 3 hundreds, 4 thousands) of either
+// part of the numeral, by digit; a thousands letter is a unit letter after the thousands
+// mark.
+constexpr const Ctl* kPlaceKeys[5] = {nullptr, kUnitKeys, kTenKeys, kHundredKeys, kUnitKeys};
+
+// Either part has four places; the multiplier takes the positions 5 to 8.
+constexpr std::size_t kPlaces = 4;
+constexpr std::size_t kPositions = 2 * kPlaces;
+
+// The digits of positions 8 down to 1, in writing order; 0 above the number.
+void DigitsInOrder(std::u16string_view sovr, int (&digits)[kPositions]) {
+  const std::size_t n = sovr.size();
+  for (std::size_t i = 0; i < kPositions; ++i) {
+    const std::size_t p = kPositions - i;
+    digits[i] = p <= n ? DigitValue(sovr[n - p]) : 0;
   }
+}
+
+int PlaceOf(std::size_t i) { return static_cast<int>(kPlaces - i % kPlaces); }
+
+// RenderGrekIonich for captions of any length (the keypad's have one code unit each), for
+// a text of at most eight digits.
+std::u16string RenderAnyCaptions(const int (&digits)[kPositions], bool myriads,
+                                 const KeypadView& view) {
+  std::u16string kiril;
+  if (myriads) kiril += kMyriadSign;
+  for (std::size_t i = 0; i < kPositions; ++i) {
+    if (i == kPlaces && myriads) kiril += kSeparator;
+    const int q = PlaceOf(i);
+    const int d = digits[i];
+    if (d == 0) continue;
+    if (q == 4) kiril += kThousandsMark;
+    kiril += view.Caption(kPlaceKeys[q][d]);
+  }
+  if (!kiril.empty()) kiril += kNumberMark;
+  return kiril;
 }
 
 // ---- Reading ----
@@ -182,31 +205,41 @@ std::optional<MyriadReading> ReadMyriad(const std::vector<Item>& items) {
 }  // namespace
 
 std::u16string RenderGrekIonich(std::u16string_view sovr, const KeypadView& view) {
-  std::u16string kiril;
   const std::size_t n = sovr.size();
-  if (n == 0) return kiril;
-  // Lower part: positions 1 to 4.
-  for (std::size_t p = 1; p <= n && p <= 4; ++p) {
-    const int d = DigitValue(sovr[n - p]);
-    if (d != 0) kiril.insert(0, Group(static_cast<int>(p), d, view));
-  }
-  if (n > 4) {
-    kiril.insert(0, 1, kSeparator);
-    // The multiplier, from position 5 on. A ninth digit leaves nothing of what was built,
-    // and every further digit empties the text again; only the marks remain.
-    for (std::size_t p = 5; p <= n; ++p) {
-      const std::size_t q = p - 4;
-      if (q >= 5) {
-        kiril.clear();
-        break;  // later digits would only empty it again
-      }
-      const int d = DigitValue(sovr[n - p]);
-      if (d != 0) kiril.insert(0, Group(static_cast<int>(q), d, view));
+  // A ninth digit leaves nothing of what was built, and every further digit empties the
+  // text again; only the marks remain.
+  if (n > kPositions) return std::u16string{kMyriadSign, kNumberMark};
+  const bool myriads = n > kPlaces;  // the myriad sign, the multiplier and the separator
+  int digits[kPositions];
+  DigitsInOrder(sovr, digits);
+
+  // At most the myriad sign, the separator, the number mark and eight places of up to two
+  // code units each, when every letter is one code unit. A digit 0 writes nothing: its
+  // place is written all the same and left out of the length, so that the loop does not
+  // branch on the digits.
+  char16_t kiril[3 + 2 * kPositions];
+  std::size_t length = 0;
+  bool one_unit = true;  // every letter written is a single code unit
+  kiril[length] = kMyriadSign;
+  length += myriads;
+  for (std::size_t i = 0; i < kPositions; ++i) {
+    if (i == kPlaces) {
+      kiril[length] = kSeparator;
+      length += myriads;
     }
-    kiril.insert(0, 1, kMyriadSign);
+    const int q = PlaceOf(i);
+    const int d = digits[i];
+    const std::u16string_view letter = view.Caption(kPlaceKeys[q][d]);
+    one_unit = one_unit && (d == 0 || letter.size() == 1);
+    kiril[length] = kThousandsMark;
+    length += q == 4 && d != 0;
+    kiril[length] = letter.empty() ? u'\0' : letter[0];
+    length += d != 0;
   }
-  if (!kiril.empty()) kiril += kNumberMark;
-  return kiril;
+  if (!one_unit) return RenderAnyCaptions(digits, myriads, view);
+  if (length == 0) return std::u16string();
+  kiril[length++] = kNumberMark;
+  return std::u16string(kiril, length);
 }
 
 std::optional<std::int64_t> ReadGrekIonich(std::u16string_view text) {

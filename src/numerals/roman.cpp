@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -12,112 +13,203 @@
 namespace zarno {
 namespace {
 
-// The one-, five- and ten-sign of the decimal positions 1 to 5. Position 6 has only its
-// one-sign, which is the ten-sign of position 5.
-struct PositionSigns {
-  Ctl one;
-  Ctl five;
-  Ctl ten;
-};
-constexpr PositionSigns kPositions[5] = {
-    {Ctl::Kiril1_1, Ctl::Kiril1_5, Ctl::Kiril1_10},
-    {Ctl::Kiril1_10, Ctl::Kiril1_50, Ctl::Kiril1_100},
-    {Ctl::Kiril1_100, Ctl::Kiril1_500, Ctl::Glagolitsa_1000},
-    {Ctl::Glagolitsa_1000, Ctl::Rim_5000_1, Ctl::Rim_10000_1},
-    {Ctl::Rim_10000_1, Ctl::Rim_50000, Ctl::Rim_100000},
-};
 constexpr int kLastPosition = 6;
 
-int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
+// The keys of the signs in rising value: the one- and five-sign of positions 1 to 5, then
+// the one-sign of position 6. The signs of position p are the three from index 2(p - 1):
+// its one-sign, its five-sign and its ten-sign, which is the one-sign of the next
+// position. Position 6 has only its one-sign; the two places after it repeat it and are
+// never written.
+constexpr Ctl kSignKeys[2 * kLastPosition + 1] = {
+    Ctl::Kiril1_1,   Ctl::Kiril1_5,        Ctl::Kiril1_10,  Ctl::Kiril1_50,   Ctl::Kiril1_100,
+    Ctl::Kiril1_500, Ctl::Glagolitsa_1000, Ctl::Rim_5000_1, Ctl::Rim_10000_1, Ctl::Rim_50000,
+    Ctl::Rim_100000, Ctl::Rim_100000,      Ctl::Rim_100000,
+};
+constexpr int kSignCount = 2 * kLastPosition - 1;  // distinct signs
 
-// The glyph group of digit d at position p (1-based).
+// The signs of the group of one digit, in writing order: 0 for the one-sign, 1 for the
+// five-sign, 2 for the ten-sign. Unused places are 0.
+struct GroupShape {
+  std::uint8_t length;
+  std::uint8_t signs[4];
+};
+using ShapeTable = std::array<GroupShape, 10>;
+constexpr ShapeTable kOrdinaryShapes = {{
+    {0, {}},
+    {1, {0}},
+    {2, {0, 0}},
+    {3, {0, 0, 0}},
+    {2, {0, 1}},
+    {1, {1}},
+    {2, {1, 0}},
+    {3, {1, 0, 0}},
+    {4, {1, 0, 0, 0}},
+    {2, {0, 2}},
+}};
+// Four thousand is written with four thousand-signs: ↁ stands for five thousand only.
+constexpr ShapeTable kThousandShapes = [] {
+  ShapeTable t = kOrdinaryShapes;
+  t[4] = {4, {0, 0, 0, 0}};
+  return t;
+}();
+// Only up to three hundred thousands can be written; the rest is above the limit.
+constexpr ShapeTable kHundredThousandShapes = {{
+    {0, {}},
+    {1, {0}},
+    {2, {0, 0}},
+    {3, {0, 0, 0}},
+}};
+
+constexpr const ShapeTable& ShapesAt(int p) {
+  return p == 4 ? kThousandShapes : p == kLastPosition ? kHundredThousandShapes : kOrdinaryShapes;
+}
+
+int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
 
 // The glyph-variant passes. The pass that follows position p rewrites the whole text built
 // so far, so a ten-sign that a 9 borrows from the next position is only rewritten when the
 // number also has that next position. The code points are fixed: the passes turn the
 // standard glyphs into the older forms the boxes choose and back.
+//
+// Each pass reads and writes only the code points of one group (the forms of one sign), and
+// no two groups share a code point. So a code unit is changed by at most one pass, the one
+// of its group, and the passes need not be run in turn: a code unit written at position p
+// takes the pass of its group when that pass follows one of the positions p to n.
+enum Group : std::uint8_t {
+  kNoGroup,
+  kFive,
+  kFifty,
+  kHundred,
+  kFiveHundred,
+  kThousand,
+  kTenThousand,
+  kGroupCount,
+};
+// The position each group's pass follows (the hundreds have two passes).
+constexpr int kGroupPosition[kGroupCount] = {0, 1, 2, 3, 3, 4, 5};
+
+constexpr Group GroupOf(char16_t c) {
+  switch (c) {
+    case u'\u2164':  // Ⅴ
+    case u'\uE101':
+      return kFive;
+    case u'\u216C':  // Ⅼ
+    case u'\u2186':
+      return kFifty;
+    case u'\u216D':  // Ⅽ
+    case u'\uE104':
+      return kHundred;
+    case u'\u216E':  // Ⅾ
+    case u'\uE103':
+    case u'\uE106':
+      return kFiveHundred;
+    case u'\u216F':  // Ⅿ
+    case u'\u2180':
+    case u'\uE105':
+      return kThousand;
+    case u'\u2182':  // ↂ
+    case u'\uE107':
+      return kTenThousand;
+    default:
+      return kNoGroup;
+  }
+}
+
+// GroupOf as two lookup tables: all the group code points lie in U+2160..U+218F (the Roman
+// numerals block) or in U+E100..U+E10F (our private-use forms).
+template <char16_t kFirst, std::size_t kSize>
+constexpr std::array<Group, kSize> GroupTable() {
+  std::array<Group, kSize> t{};
+  for (std::size_t i = 0; i < kSize; ++i) t[i] = GroupOf(static_cast<char16_t>(kFirst + i));
+  return t;
+}
+constexpr auto kRomanBlockGroups = GroupTable<u'\u2160', 0x30>();
+constexpr auto kPrivateGroups = GroupTable<u'\uE100', 0x10>();
+
+Group FastGroupOf(char16_t c) {
+  if (c >= u'\u2160' && c < u'\u2160' + kRomanBlockGroups.size()) {
+    return kRomanBlockGroups[c - u'\u2160'];
+  }
+  if (c >= u'\uE100' && c < u'\uE100' + kPrivateGroups.size()) {
+    return kPrivateGroups[c - u'\uE100'];
+  }
+  return kNoGroup;
+}
+
 struct Pass {
-  std::u16string_view from;  // code units replaced ...
-  char16_t to = 0;           // ... by this one
+  char16_t from[2];  // code units replaced (0 for none) ...
+  char16_t to;       // ... by this one; 0 when the pass is off
 };
 
 struct VariantPasses {
-  // Up to two passes after each of the positions 1 to 5 (the hundreds have two).
-  Pass after[kLastPosition][2];
+  Pass of[kGroupCount];  // the pass of each group
 
   explicit VariantPasses(const KeypadView& view) {
-    after[1][0] = view.Checked(Ctl::Check_Kiril1_5_e2) ? Pass{u"\u2164", u'\uE101'}
-                                                        : Pass{u"\uE101", u'\u2164'};
-    after[2][0] = view.Checked(Ctl::Check_Kiril1_50_Rim) ? Pass{u"\u216C", u'\u2186'}
-                                                          : Pass{u"\u2186", u'\u216C'};
-    after[3][0] = view.Checked(Ctl::Check_Kiril1_100_Rim) ? Pass{u"\u216D", u'\uE104'}
-                                                           : Pass{u"\uE104", u'\u216D'};
+    of[kNoGroup] = {{0, 0}, 0};
+    of[kFive] = view.Checked(Ctl::Check_Kiril1_5_e2) ? Pass{{u'\u2164', 0}, u'\uE101'}
+                                                     : Pass{{u'\uE101', 0}, u'\u2164'};
+    of[kFifty] = view.Checked(Ctl::Check_Kiril1_50_Rim) ? Pass{{u'\u216C', 0}, u'\u2186'}
+                                                        : Pass{{u'\u2186', 0}, u'\u216C'};
+    of[kHundred] = view.Checked(Ctl::Check_Kiril1_100_Rim) ? Pass{{u'\u216D', 0}, u'\uE104'}
+                                                           : Pass{{u'\uE104', 0}, u'\u216D'};
     if (view.Checked(Ctl::Check_Glag_500_KirilF)) {
-      after[3][1] = {u"\u216E\uE106", u'\uE103'};
+      of[kFiveHundred] = {{u'\u216E', u'\uE106'}, u'\uE103'};
     } else if (view.Checked(Ctl::Check_Glag_500)) {
-      after[3][1] = {u"\uE103\uE106", u'\u216E'};
+      of[kFiveHundred] = {{u'\uE103', u'\uE106'}, u'\u216E'};
     } else {
-      after[3][1] = {u"\uE103\u216E", u'\uE106'};
+      of[kFiveHundred] = {{u'\uE103', u'\u216E'}, u'\uE106'};
     }
     if (view.Checked(Ctl::Check_Rim_1000_1)) {
-      after[4][0] = {u"\uE105\u216F", u'\u2180'};
+      of[kThousand] = {{u'\uE105', u'\u216F'}, u'\u2180'};
     } else if (view.Checked(Ctl::Check_Glag_1000)) {
-      after[4][0] = {u"\u2180\uE105", u'\u216F'};
+      of[kThousand] = {{u'\u2180', u'\uE105'}, u'\u216F'};
     } else {
-      after[4][0] = {u"\u2180\u216F", u'\uE105'};
+      of[kThousand] = {{u'\u2180', u'\u216F'}, u'\uE105'};
     }
     // The older ten thousand is turned on here but never back: the caption of the
     // standard key already gives ↂ.
-    if (view.Checked(Ctl::Check_Rim_10000_2)) after[5][0] = {u"\u2182", u'\uE107'};
+    of[kTenThousand] =
+        view.Checked(Ctl::Check_Rim_10000_2) ? Pass{{u'\u2182', 0}, u'\uE107'} : Pass{{0, 0}, 0};
   }
 
-  // A code unit written at position p, after the passes of positions p to n have run.
-  char16_t Apply(char16_t c, int p, int n) const {
-    for (int q = p; q <= std::min(n, kLastPosition - 1); ++q) {
-      for (const Pass& pass : after[q]) {
-        if (pass.to != 0 && pass.from.find(c) != std::u16string_view::npos) c = pass.to;
-      }
-    }
-    return c;
-  }
-};
-
-// Appends the glyph group of digit d at position p, each code unit as the variant passes of
-// positions p to n leave it.
-void AppendGroup(std::u16string& out, int p, int d, int n, const KeypadView& view,
-                 const VariantPasses& passes) {
-  auto put = [&](std::u16string_view sign, int times) {
-    for (int i = 0; i < times; ++i) {
-      for (char16_t c : sign) out.push_back(passes.Apply(c, p, n));
+  // A code unit as the passes can leave it: `varied` is what the pass of its group makes of
+  // it, and `position` the position that pass follows (0 when no pass reads it).
+  struct Forms {
+    char16_t plain;
+    char16_t varied;
+    int position;
+    // The code unit when written at position p, after the passes of positions p to n;
+    // `last` is the smaller of n and 5, the last position that a pass follows.
+    char16_t At(int p, int last) const {
+      return position >= p && position <= last ? varied : plain;
     }
   };
-  if (p == kLastPosition) {
-    // Only up to three hundred thousands can be written; the rest is above the limit.
-    if (d <= 3) put(view.Caption(Ctl::Rim_100000), d);
-    return;
+
+  Forms FormsOf(char16_t c) const {
+    const Group g = FastGroupOf(c);
+    const Pass& pass = of[g];
+    // A pass that is off reads no code unit but 0, and writes 0 back for it.
+    const bool replaced = pass.from[0] == c || pass.from[1] == c;
+    return {c, replaced ? pass.to : c, kGroupPosition[g]};
   }
-  const PositionSigns& s = kPositions[p - 1];
-  const std::u16string_view o = view.Caption(s.one);
-  const std::u16string_view f = view.Caption(s.five);
-  const std::u16string_view t = view.Caption(s.ten);
-  // Four thousand is written with four thousand-signs: ↁ stands for five thousand only.
-  if (p == 4 && d == 4) return put(o, 4);
-  switch (d) {
-    case 0:
-      return;
-    case 4:
-      put(o, 1);
-      put(f, 1);
-      return;
-    case 9:
-      put(o, 1);
-      put(t, 1);
-      return;
-    default:
-      if (d >= 5) put(f, 1);
-      put(o, d >= 5 ? d - 5 : d);
-      return;
+
+  char16_t Apply(char16_t c, int p, int last) const { return FormsOf(c).At(p, last); }
+};
+
+// RenderRim for captions of any length (the keypad's have one code unit each).
+std::u16string RenderRimAnyCaptions(std::u16string_view sovr, const KeypadView& view,
+                                    const VariantPasses& passes, int top, int last) {
+  std::u16string kiril;
+  for (int p = top; p >= 1; --p) {
+    const Ctl* keys = kSignKeys + 2 * (p - 1);
+    const GroupShape& shape = ShapesAt(p)[DigitValue(sovr[sovr.size() - p])];
+    for (int i = 0; i < shape.length; ++i) {
+      for (char16_t c : view.Caption(keys[shape.signs[i]])) {
+        kiril.push_back(passes.Apply(c, p, last));
+      }
+    }
   }
+  return kiril;
 }
 
 // The keys in the order their captions are compared when a sign is read.
@@ -214,15 +306,43 @@ Ctl KeyOfLatin(char letter) {
 }  // namespace
 
 std::u16string RenderRim(std::u16string_view sovr, const KeypadView& view) {
-  const VariantPasses passes(view);
-  const int n = static_cast<int>(sovr.size());
-  std::u16string kiril;
-  kiril.reserve(24);
+  const std::size_t n = sovr.size();
   // The highest position stands first; positions 7 and higher write nothing.
-  for (int p = std::min(n, kLastPosition); p >= 1; --p) {
-    AppendGroup(kiril, p, DigitValue(sovr[sovr.size() - p]), n, view, passes);
+  const int top = static_cast<int>(std::min<std::size_t>(n, kLastPosition));
+  const int last = static_cast<int>(std::min<std::size_t>(n, kLastPosition - 1));
+  const VariantPasses passes(view);
+
+  // Every sign as the passes can leave it, read once.
+  VariantPasses::Forms forms[kSignCount];
+  bool one_unit = true;  // every caption is a single code unit
+  for (int i = 0; i < kSignCount; ++i) {
+    const std::u16string_view caption = view.Caption(kSignKeys[i]);
+    one_unit = one_unit && caption.size() == 1;
+    forms[i] = passes.FormsOf(caption.empty() ? u'\0' : caption[0]);
   }
-  return kiril;
+  if (!one_unit) return RenderRimAnyCaptions(sovr, view, passes, top, last);
+
+  // The three signs of every position in their final form. All six positions are prepared
+  // whatever the length of the number, so that no loop here depends on it; the positions
+  // above the number write nothing.
+  char16_t signs[kLastPosition][3];
+  for (int p = 1; p <= kLastPosition; ++p) {
+    for (int k = 0; k < 3; ++k) {
+      signs[p - 1][k] = forms[std::min(2 * (p - 1) + k, kSignCount - 1)].At(p, last);
+    }
+  }
+
+  // Each group takes at most four signs. All four places are written whatever the digit,
+  // and only its length is kept: that keeps the loop free of branches on the digits.
+  char16_t kiril[4 * kLastPosition];
+  std::size_t length = 0;
+  for (int p = kLastPosition; p >= 1; --p) {
+    const int d = p <= top ? DigitValue(sovr[n - p]) : 0;
+    const GroupShape& shape = ShapesAt(p)[d];
+    for (int i = 0; i < 4; ++i) kiril[length + i] = signs[p - 1][shape.signs[i]];
+    length += shape.length;
+  }
+  return std::u16string(kiril, length);
 }
 
 std::int64_t GetRimSignValue(char16_t c, const KeypadView& view) {
