@@ -1,5 +1,6 @@
 #include "numerals/chinese.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/controls.h"
@@ -66,31 +67,57 @@ char16_t GetKitayDigit(int d, const KeypadView& view) {
   return Pick(kDigitSelectors[d], view);
 }
 
-std::u16string RenderKitay(std::u16string_view sovr, const KeypadView& view) {
-  // Built from the units up; each step writes in front, so collect the pieces backwards and
-  // reverse once at the end (every piece is reversed too).
-  std::u16string reversed;
+namespace {
+
+// Writes the numeral leftwards from `end`, one code unit at a time, and returns where it
+// begins; nullptr when a non-zero digit stands above the fifth place. Every place gives at
+// most two units (one zero sign for a run of zeros, one more for the first character), and
+// the sign for 20 or 30 its whole caption: the caller makes the room for that.
+char16_t* WriteKitay(std::u16string_view sovr, const KeypadView& view, char16_t* end) {
+  char16_t* p = end;
+  const char16_t zero = GetKitayDigit(0, view);
   int previous = 0;
   for (std::size_t k = sovr.size(); k-- > 0;) {
     const std::size_t place = sovr.size() - k;  // 1 for the units
     const int d = DigitAt(sovr[k]);
     if (d == 0) {
-      if (previous != 0 || k == 0) reversed.push_back(GetKitayDigit(0, view));
+      if (previous != 0 || k == 0) *--p = zero;
     } else if (place == 1) {
-      reversed.push_back(GetKitayDigit(d, view));
-    } else if (place == 2 && d == 2 && view.Checked(Ctl::Check_Kiril1_20)) {
-      reversed.append(view.Caption(Ctl::Kiril1_20));
-    } else if (place == 2 && d == 3 && view.Checked(Ctl::Check_Kiril1_30)) {
-      reversed.append(view.Caption(Ctl::Kiril1_30));
+      *--p = GetKitayDigit(d, view);
+    } else if (place == 2 && ((d == 2 && view.Checked(Ctl::Check_Kiril1_20)) ||
+                              (d == 3 && view.Checked(Ctl::Check_Kiril1_30)))) {
+      // The single sign for 20 or 30. Its caption goes in back to front, as it always has:
+      // the numeral used to be collected reversed, this caption included.
+      for (char16_t c : view.Caption(d == 2 ? Ctl::Kiril1_20 : Ctl::Kiril1_30)) *--p = c;
     } else if (place <= 5) {
-      reversed.push_back(Pick(kRankSelectors[place - 2], view));
-      reversed.push_back(GetKitayDigit(d, view));
+      *--p = Pick(kRankSelectors[place - 2], view);
+      *--p = GetKitayDigit(d, view);
     } else {
-      return {};
+      return nullptr;
     }
     previous = d;
   }
-  return {reversed.rbegin(), reversed.rend()};
+  return p;
+}
+
+}  // namespace
+
+std::u16string RenderKitay(std::u16string_view sovr, const KeypadView& view) {
+  // Built from the units up, leftwards into a buffer on the stack; the string is made once.
+  // Eleven units at most plus the caption of 20 or 30: a buffer on the heap takes captions
+  // too long for the stack.
+  const std::size_t room =
+      12 + std::max(view.Caption(Ctl::Kiril1_20).size(), view.Caption(Ctl::Kiril1_30).size());
+  constexpr std::size_t kStackRoom = 64;
+  if (room <= kStackRoom) {
+    char16_t buf[kStackRoom];
+    char16_t* begin = WriteKitay(sovr, view, buf + kStackRoom);
+    return begin ? std::u16string(begin, buf + kStackRoom) : std::u16string();
+  }
+  std::u16string buf(room, u'\0');
+  char16_t* end = buf.data() + room;
+  char16_t* begin = WriteKitay(sovr, view, end);
+  return begin ? std::u16string(begin, end) : std::u16string();
 }
 
 std::int64_t GetKitaySignValue(std::u16string_view text, std::size_t i, const KeypadView& view) {

@@ -2,10 +2,12 @@
 
 #include <initializer_list>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "core/controls.h"
 #include "core/number.h"
+#include "numerals/pieces.h"
 
 namespace zarno {
 namespace {
@@ -23,37 +25,59 @@ constexpr Ctl kPlaceKeys[3][9] = {
      Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
 };
 
-// 500 to 900 without final letters: 400 and the rest, largest first.
-std::u16string HundredsAsSum(int d, const KeypadView& view) {
+// 500 to 900 without final letters: 400 and the rest, largest first. Fills `out` and gives
+// the number of captions.
+int HundredsAsSum(int d, const KeypadView& view, std::u16string_view out[3]) {
   const std::u16string_view tav = view.Caption(Ctl::Kiril1_400_y);
-  std::u16string out(tav);
+  out[0] = tav;
   switch (d) {
     case 5:
-      out += view.Caption(Ctl::Kiril1_100);
-      break;
+      out[1] = view.Caption(Ctl::Kiril1_100);
+      return 2;
     case 6:
-      out += view.Caption(Ctl::Kiril1_200);
-      break;
+      out[1] = view.Caption(Ctl::Kiril1_200);
+      return 2;
     case 7:
-      out += view.Caption(Ctl::Kiril1_300);
-      break;
+      out[1] = view.Caption(Ctl::Kiril1_300);
+      return 2;
     case 8:
-      out += tav;
-      break;
+      out[1] = tav;
+      return 2;
     case 9:
-      out += tav;
-      out += view.Caption(Ctl::Kiril1_100);
-      break;
+      out[1] = tav;
+      out[2] = view.Caption(Ctl::Kiril1_100);
+      return 3;
     default:
-      break;
+      return 1;
   }
-  return out;
 }
 
-void ReplaceFirst(std::u16string& text, const std::u16string& pattern,
-                  std::u16string_view replacement) {
-  const std::size_t at = text.find(pattern);
-  if (at != std::u16string::npos) text.replace(at, pattern.size(), replacement);
+// Whether `text` holds the captions of `parts` one after another at `at`.
+bool PartsAt(std::u16string_view text, std::size_t at,
+             std::initializer_list<std::u16string_view> parts) {
+  for (std::u16string_view part : parts) {
+    if (text.substr(at, part.size()) != part) return false;
+    at += part.size();
+  }
+  return true;
+}
+
+// Replaces the first place where `parts` follow one another in text[0, size) with
+// `replacement`, which is never longer than the parts together; gives the new size.
+std::size_t ReplaceFirst(char16_t* text, std::size_t size,
+                         std::initializer_list<std::u16string_view> parts,
+                         std::u16string_view replacement) {
+  std::size_t length = 0;
+  for (std::u16string_view part : parts) length += part.size();
+  const std::u16string_view view(text, size);
+  for (std::size_t at = 0; at + length <= size; ++at) {
+    if (!PartsAt(view, at, parts)) continue;
+    std::char_traits<char16_t>::copy(text + at, replacement.data(), replacement.size());
+    std::char_traits<char16_t>::move(text + at + replacement.size(), text + at + length,
+                                     size - at - length);
+    return size - length + replacement.size();
+  }
+  return size;
 }
 
 }  // namespace
@@ -63,62 +87,66 @@ std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view)
   if (sovr.size() >= 5) return {};
   const bool finals = view.Checked(Ctl::Ispolzovat);
   const bool mark = view.Checked(Ctl::Gershaim);
-  std::u16string text;
-  int written = 0;  // non-zero digits written so far
+  const std::u16string_view mark_text(&kGershayim, 1);
+
+  // The captions of the numeral from the left: each place puts its own in front of those of
+  // the places below it. Eight at most: the thousands letter and the geresh, three for the
+  // hundreds, the tens, the gershayim and the units.
+  Pieces<8> pieces;
+  bool marked = false;  // whether the lower pieces hold a gershayim
+  int written = 0;      // non-zero digits written so far
+  auto prepend = [&](std::u16string_view s) {
+    pieces.Add(s);
+    marked = marked || (mark && s.find(kGershayim) != s.npos);  // asked only with the mark
+  };
   for (std::size_t place = 1; place <= sovr.size(); ++place) {
     // The first digit written is the lowest non-zero one: the mark goes just before it.
-    if (mark && written == 1 && text.find(kGershayim) == std::u16string::npos) {
-      text.insert(text.begin(), kGershayim);
-    }
+    if (mark && written == 1 && !marked) prepend(mark_text);
     const char16_t c = sovr[sovr.size() - place];
     const int d = IsAsciiDigit(c) ? c - u'0' : 0;
     if (d == 0) continue;
     ++written;
     switch (place) {
       case 1:
-        text.append(view.Caption(kPlaceKeys[0][d - 1]));
-        break;
       case 2:
-        text.insert(0, view.Caption(kPlaceKeys[1][d - 1]));
+        prepend(view.Caption(kPlaceKeys[place - 1][d - 1]));
         break;
       case 3:
         if (d <= 4 || finals) {
-          text.insert(0, view.Caption(kPlaceKeys[2][d - 1]));
+          prepend(view.Caption(kPlaceKeys[2][d - 1]));
         } else {
-          text.insert(0, HundredsAsSum(d, view));
+          std::u16string_view sum[3];
+          for (int i = HundredsAsSum(d, view, sum); i-- > 0;) prepend(sum[i]);
         }
         break;
       default: {
         // Thousands: the letter and the geresh; a whole number of thousands puts the geresh
         // first.
-        std::u16string head(view.Caption(kPlaceKeys[0][d - 1]));
+        const std::u16string_view letter = view.Caption(kPlaceKeys[0][d - 1]);
         const std::u16string_view geresh = view.Caption(Ctl::Tysyasha);
-        if (text.empty()) {
-          head.insert(0, geresh);
-        } else {
-          head.append(geresh);
-        }
-        text.insert(0, head);
+        const bool whole = pieces.Size() == 0;
+        prepend(whole ? letter : geresh);
+        prepend(whole ? geresh : letter);
         break;
       }
     }
   }
 
-  // 15 and 16 are never written with the letters of the divine name.
+  std::u16string text = pieces.Join(/*backward=*/true);
+
+  // 15 and 16 are never written with the letters of the divine name. Every replacement
+  // begins with the ten: a text without its first character keeps its letters.
   const std::u16string_view ten = view.Caption(Ctl::Kiril1_10);
   const std::u16string_view five = view.Caption(Ctl::Kiril1_5);
   const std::u16string_view six = view.Caption(Ctl::Kiril1_6);
-  if (!ten.empty() && !five.empty() && !six.empty()) {
-    const auto cat = [](std::initializer_list<std::u16string_view> parts) {
-      std::u16string s;
-      for (auto part : parts) s += part;
-      return s;
-    };
-    const std::u16string_view mark_text(&kGershayim, 1);
-    ReplaceFirst(text, cat({ten, five}), u"\u05D8\u05D5");
-    ReplaceFirst(text, cat({ten, six}), u"\u05D8\u05D6");
-    ReplaceFirst(text, cat({ten, mark_text, five}), u"\u05D8\u05F4\u05D5");
-    ReplaceFirst(text, cat({ten, mark_text, six}), u"\u05D8\u05F4\u05D6");
+  if (!ten.empty() && !five.empty() && !six.empty() && text.find(ten[0]) != text.npos) {
+    char16_t* t = text.data();
+    std::size_t size = text.size();
+    size = ReplaceFirst(t, size, {ten, five}, u"\u05D8\u05D5");
+    size = ReplaceFirst(t, size, {ten, six}, u"\u05D8\u05D6");
+    size = ReplaceFirst(t, size, {ten, mark_text, five}, u"\u05D8\u05F4\u05D5");
+    size = ReplaceFirst(t, size, {ten, mark_text, six}, u"\u05D8\u05F4\u05D6");
+    text.resize(size);
   }
   return text;
 }

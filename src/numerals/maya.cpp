@@ -2,6 +2,7 @@
 
 #include "core/controls.h"
 #include "core/number.h"
+#include "numerals/pieces.h"
 
 namespace zarno {
 namespace {
@@ -30,15 +31,24 @@ constexpr std::int64_t kTooLarge = std::int64_t{1} << 32;
 std::u16string RenderMaya(std::u16string_view sovr, const KeypadView& view) {
   const std::optional<std::int64_t> parsed = ParseInt64(sovr);
   if (!parsed || *parsed >= kTooLarge) return {};
-  std::int64_t v = *parsed;
-  int places = 1;
-  while (places < 8 && v >= kWeights[places]) ++places;
-  std::u16string out;
-  for (int k = places; k >= 1; --k) {
-    out.append(view.Caption(kDigitKeys[v / kWeights[k - 1]]));
-    v %= kWeights[k - 1];
+  // The digits from the units up: twenty units, eighteen of the second place, then twenties;
+  // the eighth place takes all that is left. Below 2^32 the value fits 32 unsigned bits.
+  std::uint32_t v = static_cast<std::uint32_t>(*parsed);
+  int digits[8];
+  digits[0] = static_cast<int>(v % 20);
+  v /= 20;
+  digits[1] = static_cast<int>(v % 18);
+  v /= 18;
+  for (int k = 2; k < 7; ++k) {
+    digits[k] = static_cast<int>(v % 20);
+    v /= 20;
   }
-  return out;
+  digits[7] = static_cast<int>(v);
+  int places = 8;
+  while (places > 1 && digits[places - 1] == 0) --places;
+  Pieces<8> glyphs;
+  for (int k = places; k-- > 0;) glyphs.Add(view.Caption(kDigitKeys[digits[k]]));
+  return glyphs.Join();
 }
 
 std::optional<std::u16string> ReadMaya(std::u16string_view kiril) {

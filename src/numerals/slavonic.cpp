@@ -1,10 +1,12 @@
 #include "numerals/slavonic.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 
 #include "keypads/captions.h"
+#include "numerals/pieces.h"
 
 namespace zarno {
 namespace {
@@ -69,6 +71,12 @@ Ctl LetterKey(int value, const KeypadView& k, bool glagolitic, bool box_only) {
   return kHundredKeys[value / 100];
 }
 
+// Copies `s` to `out` and gives the end of the copy.
+char16_t* Copy(std::u16string_view s, char16_t* out) {
+  std::char_traits<char16_t>::copy(out, s.data(), s.size());
+  return out + s.size();
+}
+
 bool IsOneOf(char16_t c, std::u16string_view set) { return set.find(c) != set.npos; }
 
 // The mark of one of the styles 2 to 8, set once at the end of the text.
@@ -92,11 +100,12 @@ std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const K
 
   // The pieces are collected from the right and joined once at the end. Seven digits and
   // more are never written, so only the last six ranks can contribute.
-  std::u16string_view pieces[16];
-  int count = 0;
-  auto prepend = [&](std::u16string_view s) { pieces[count++] = s; };
-  std::u16string_view units_tail;  // the letter of 10 after the units, for 11 to 19
+  Pieces<16> pieces;
+  auto prepend = [&](std::u16string_view s) { pieces.Add(s); };
   const std::size_t n = sovr.size();
+  // 11 to 19 read units first: the letter of 10 goes after the units, so it is noted first.
+  const bool teen = n >= 2 && sovr[n - 2] == u'1';
+  if (teen) prepend(letter(10, false));
   for (std::size_t rank = 1; rank <= n; ++rank) {
     const char16_t c = sovr[n - rank];
     const int d = c >= u'0' && c <= u'9' ? c - u'0' : 0;
@@ -105,11 +114,7 @@ std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const K
         if (d) prepend(letter(d, false));
         break;
       case 2:
-        if (d == 1) {
-          units_tail = letter(10, false);  // 11 to 19 read units first
-        } else if (d) {
-          prepend(letter(10 * d, false));
-        }
+        if (d && !teen) prepend(letter(10 * d, false));
         break;
       case 3:
         if (d) prepend(letter(100 * d, false));
@@ -151,14 +156,13 @@ std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const K
         return std::u16string();  // seven digits and more are not written
     }
   }
-  std::u16string text;
-  text.reserve(2 * count + 2);
-  for (int i = count; i-- > 0;) text.append(pieces[i]);
-  text.append(units_tail);
-  return text;
+  return pieces.Join(/*backward=*/true);
 }
 
-char16_t MarkAfter(char16_t c, bool glagolitic) {
+namespace {
+
+// The mark of style 1 after the character c, worked out case by case.
+constexpr char16_t MarkAfterCase(char16_t c, bool glagolitic) {
   switch (c) {
     case u'\u0456':  // і
       return u'\uE075';
@@ -190,81 +194,134 @@ char16_t MarkAfter(char16_t c, bool glagolitic) {
   }
 }
 
+// The marks after the characters of the Cyrillic block, for Cyrillic: looked up instead of
+// worked out, as every letter of a numeral asks for one.
+constexpr char16_t kCyrillicFirst = u'\u0400';
+constexpr auto kCyrillicMarks = [] {
+  std::array<char16_t, 0x80> marks{};
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    marks[i] = MarkAfterCase(static_cast<char16_t>(kCyrillicFirst + i), false);
+  }
+  return marks;
+}();
+
+}  // namespace
+
+char16_t MarkAfter(char16_t c, bool glagolitic) {
+  const std::size_t i = static_cast<char16_t>(c - kCyrillicFirst);
+  if (!glagolitic && i < kCyrillicMarks.size()) return kCyrillicMarks[i];
+  return MarkAfterCase(c, glagolitic);
+}
+
 namespace {
 
-std::u16string InnerDots(std::u16string_view p, const DressOptions& o) {
+// The dressing works in buffers on the stack and makes each string once. Marks and dots at
+// most double a text: every character with a dot after it, every one of those with a mark.
+// Longer texts than the stack holds get a buffer on the heap.
+class Scratch {
+ public:
+  explicit Scratch(std::size_t size) {
+    if (size > kStackSize) heap_.resize(size);
+  }
+  char16_t* data() { return heap_.empty() ? stack_ : heap_.data(); }
+
+ private:
+  static constexpr std::size_t kStackSize = 256;
+  char16_t stack_[kStackSize];
+  std::u16string heap_;
+};
+
+// The dots between the characters of `p`, written to `out`; gives the end.
+char16_t* InnerDots(std::u16string_view p, const DressOptions& o, char16_t* out) {
   const char16_t s = o.thousands_sign;
-  std::u16string out;
-  out.reserve(2 * p.size());
   for (std::size_t i = 0; i < p.size(); ++i) {
-    out.push_back(p[i]);
+    *out++ = p[i];
     if (i + 1 == p.size()) break;
     const char16_t a = p[i];
     const char16_t b = p[i + 1];
     if (a != s && b != s && b != kTenThousandsSign && b != kHundredThousandsSign && a != u' ' &&
         b != u' ') {
-      out.push_back(kDot);
+      *out++ = kDot;
     } else if (a == s && o.sign_below_line) {
-      out.push_back(kLowDot);
+      *out++ = kLowDot;
     } else if (b == s && !o.sign_below_line) {
-      out.push_back(kDot);
+      *out++ = kDot;
     }
   }
   return out;
 }
 
-std::u16string MarkEveryLetter(std::u16string_view c, const DressOptions& o) {
+// `c` with the mark of style 1 after every letter, written to `out`; gives the end.
+char16_t* MarkEveryLetter(std::u16string_view c, const DressOptions& o, char16_t* out) {
   const char16_t s = o.thousands_sign;
-  std::u16string out;
-  out.reserve(2 * c.size());
   for (std::size_t i = 0; i < c.size(); ++i) {
-    out.push_back(c[i]);
+    *out++ = c[i];
     const bool no_mark_here = c[i] == s || c[i] == kTenThousandsSign ||
                               c[i] == kHundredThousandsSign || c[i] == kLowDot || c[i] == kDot ||
                               c[i] == u' ';
     const char16_t next = i + 1 < c.size() ? c[i + 1] : u'\0';
     const bool sign_follows =
         next == kTenThousandsSign || next == kHundredThousandsSign || next == u' ';
-    if (!no_mark_here && !sign_follows) out.push_back(MarkAfter(c[i], o.glagolitic));
+    if (!no_mark_here && !sign_follows) *out++ = MarkAfter(c[i], o.glagolitic);
   }
   return out;
 }
 
-std::u16string Dress(std::u16string_view plain, const DressOptions& o, int width) {
-  const bool mark_every_letter = o.numeral_mark && width == 1;
-  std::u16string text;
-  if (o.dots && !plain.empty()) {
-    text = InnerDots(plain, o);
-    if (mark_every_letter) text = MarkEveryLetter(text, o);
-  } else if (mark_every_letter) {
-    text = MarkEveryLetter(plain, o);
-  } else {
-    text.reserve(plain.size() + 3);
-    text = plain;
-  }
+// The text of one mark style: `body` (the letters with their inner dots, and with the marks
+// of style 1 when `width` is 1) with the mark of the other styles and the outer dots. `buf`
+// holds body.size() + 4 characters.
+std::u16string Finish(std::u16string_view body, const DressOptions& o, int width, char16_t* buf) {
+  char16_t* const text = buf + 1;  // buf[0] is kept for the leading dot
+  std::size_t size = body.size();
+  Copy(body, text);
   if (o.numeral_mark && width == 9) {
     // The mark stands over the last but one letter, in front of the dot between them.
     const std::size_t back = o.dots ? 2 : 1;
-    text.insert(text.size() >= back ? text.size() - back : 0, 1, kNumeralMark);
+    const std::size_t at = size >= back ? size - back : 0;
+    std::char_traits<char16_t>::move(text + at + 1, text + at, size - at);
+    text[at] = kNumeralMark;
+    ++size;
   } else if (o.numeral_mark && width >= 2 && width <= 8) {
-    text.push_back(kEndMark[width]);
+    text[size++] = kEndMark[width];
   }
+  char16_t* begin = text;
   if (o.dots) {
-    const bool leading = !o.style2 ? !(text.size() >= 2 && text[1] == kLowDot)
-                                   : o.value.has_value() && *o.value < 9999;
-    if (leading) text.insert(text.begin(), kDot);
-    text.push_back(kDot);
+    const bool leading =
+        !o.style2 ? !(size >= 2 && text[1] == kLowDot) : o.value.has_value() && *o.value < 9999;
+    if (leading) {
+      buf[0] = kDot;
+      begin = buf;
+    }
+    text[size++] = kDot;
   }
-  return text;
+  return std::u16string(begin, text + size);
 }
 
 }  // namespace
 
 Dressed DecorateKiril(std::u16string_view plain, const DressOptions& options) {
+  const DressOptions& o = options;
+  const int next = NextMarkWidth(o.mark_width);
+  // One buffer for the dotted letters, the marked ones and the finished text.
+  const std::size_t n = plain.size();
+  Scratch scratch(2 * n + 4 * n + (4 * n + 4));
+  char16_t* const dotted = scratch.data();
+  char16_t* const marked = dotted + 2 * n;
+  char16_t* const finished = marked + 4 * n;
+
+  // The dots between the letters are the same in both texts; the marks over every letter
+  // are needed when one of them is in style 1 (the other then is not).
+  std::u16string_view base = plain;
+  if (o.dots && !plain.empty()) base = {dotted, InnerDots(plain, o, dotted)};
+  std::u16string_view with_marks;
+  if (o.numeral_mark && (o.mark_width == 1 || next == 1)) {
+    with_marks = {marked, MarkEveryLetter(base, o, marked)};
+  }
+  auto body = [&](int width) { return o.numeral_mark && width == 1 ? with_marks : base; };
+
   Dressed d;
-  d.kiril = Dress(plain, options, options.mark_width);
-  d.zarno =
-      options.numeral_mark ? Dress(plain, options, NextMarkWidth(options.mark_width)) : d.kiril;
+  d.kiril = Finish(body(o.mark_width), o, o.mark_width, finished);
+  d.zarno = o.numeral_mark ? Finish(body(next), o, next, finished) : d.kiril;
   return d;
 }
 
