@@ -123,15 +123,18 @@ constexpr std::array<Group, kSize> GroupTable() {
   for (std::size_t i = 0; i < kSize; ++i) t[i] = GroupOf(static_cast<char16_t>(kFirst + i));
   return t;
 }
-constexpr auto kRomanBlockGroups = GroupTable<u'\u2160', 0x30>();
-constexpr auto kPrivateGroups = GroupTable<u'\uE100', 0x10>();
+// The bounds are block limits, not signs we write.
+constexpr char16_t kRomanBlockFirst = 0x2160;
+constexpr char16_t kPrivateFirst = 0xE100;
+constexpr auto kRomanBlockGroups = GroupTable<kRomanBlockFirst, 0x30>();
+constexpr auto kPrivateGroups = GroupTable<kPrivateFirst, 0x10>();
 
 Group FastGroupOf(char16_t c) {
-  if (c >= u'\u2160' && c < u'\u2160' + kRomanBlockGroups.size()) {
-    return kRomanBlockGroups[c - u'\u2160'];
+  if (c >= kRomanBlockFirst && c < kRomanBlockFirst + kRomanBlockGroups.size()) {
+    return kRomanBlockGroups[c - kRomanBlockFirst];
   }
-  if (c >= u'\uE100' && c < u'\uE100' + kPrivateGroups.size()) {
-    return kPrivateGroups[c - u'\uE100'];
+  if (c >= kPrivateFirst && c < kPrivateFirst + kPrivateGroups.size()) {
+    return kPrivateGroups[c - kPrivateFirst];
   }
   return kNoGroup;
 }
