@@ -11,7 +11,7 @@ run=(xvfb)
 
 case "${1:-test}" in
   build) wanted=("${build[@]}") ;;
-  run) wanted=("${build[@]}" "${fonts[@]}") ;;
+  run) wanted=("${build[@]}" "${fonts[@]}" "${run[@]}") ;;
   test) wanted=("${build[@]}" "${fonts[@]}" "${test[@]}") ;;
   *) echo "usage: $0 [build|run|test]" >&2; exit 2 ;;
 esac
