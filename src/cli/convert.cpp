@@ -79,6 +79,10 @@ int Convert(std::span<const std::string> args, std::istream& in, std::ostream& o
   model.StartWithoutSettings();
   model.Click(RadioOf(system));
   for (const BoxOption& b : boxes) {
+    // As in the window: a box that this system's keypad does not show cannot be set.
+    if (!model.Reachable(b.box)) {
+      return usage("the box \"" + std::string(Name(b.box)) + "\" is not shown with this system");
+    }
     if (KindOf(b.box) == ControlKind::kStyleRadio) {
       if (b.checked) model.Click(b.box);
     } else {

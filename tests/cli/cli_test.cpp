@@ -65,6 +65,9 @@ TEST(Convert, UsageErrorsExitWithStatus2) {
            {"convert", "--system", "klingon", "1"},
            {"convert", "--check", "NoSuchBox", "1"},
            {"convert", "--check", "Kiril1_5", "1"},  // a key, not a box
+           // boxes that the chosen system's keypad does not show
+           {"convert", "--check", "Check_Rim_500_2", "500"},
+           {"convert", "--system", "roman", "--uncheck", "IspZarno", "5"},
            {"convert", "--digits", "none", "1"},
            {"convert", "--system"},
            {"convert", "--frobnicate"},
