@@ -133,7 +133,7 @@ SettingsRead ReadSettingsFile(const std::filesystem::path& path) {
       reason = u"это не обычный файл";
       break;
     case FileReadStatus::kTooLarge:
-      reason = u"файл больше 1 МиБ, это не файл настроек";
+      reason = u"файл больше 16 МиБ, это не файл настроек";
       break;
     case FileReadStatus::kError:
       reason = FromUtf8(file.error.message());

@@ -17,7 +17,8 @@
 // - A line holding a NUL character yields nothing: a font family name cannot contain one,
 //   and every layer below us would cut the name there.
 // - A file larger than kMaxSettingsFileBytes is not read at all (an error): ours is under
-//   one kilobyte, so anything that large is not a settings file.
+//   one kilobyte, so anything that large is not a settings file. Below that, every line is
+//   read, however many there are.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -30,7 +31,7 @@ namespace zarno {
 
 inline constexpr std::string_view kSettingsFileName = "Zarno.ini";
 inline constexpr std::size_t kMaxSettingsLine = 255;
-inline constexpr std::size_t kMaxSettingsFileBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxSettingsFileBytes = 16 * 1024 * 1024;
 
 struct SettingsEntry {
   std::u16string key;

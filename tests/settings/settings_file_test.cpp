@@ -235,16 +235,18 @@ TEST_F(ReadSettingsFileTest, ReadErrorIsReportedWithTheSystemsReason) {
   EXPECT_THAT(r.entries, IsEmpty());
 }
 
-TEST_F(ReadSettingsFileTest, FileOfTheSizeLimitIsRead) {
-  const std::string line = "FontArab_Size=30\r\n";  // 18 bytes
-  std::string text;
-  while (text.size() + line.size() <= kMaxSettingsFileBytes) text += line;
-  text += std::string(kMaxSettingsFileBytes - text.size(), '#');
+TEST_F(ReadSettingsFileTest, FileOfTheSizeLimitIsReadToItsLastLine) {
+  // Settings at both ends of the largest file read, with lines of junk between them.
+  const std::string junk = std::string(254, '#') + "\n";
+  std::string text = "Kiril_Font_Size=40\r\n";
+  while (text.size() + junk.size() <= kMaxSettingsFileBytes - 40) text += junk;
+  const std::string last = "FontArab_Size=30";
+  text += std::string(kMaxSettingsFileBytes - text.size() - last.size() - 1, '#') + "\n" + last;
   ASSERT_EQ(text.size(), kMaxSettingsFileBytes);
   WriteBytes(dir() / "Zarno.ini", text);
   const SettingsRead r = ReadSettingsFile(dir() / "Zarno.ini");
   EXPECT_EQ(r.outcome, Outcome::kEntries);
-  EXPECT_EQ(r.entries.size(), kMaxSettingsFileBytes / line.size());
+  EXPECT_THAT(r.entries, ElementsAre(E(u"Kiril_Font_Size", u"40"), E(u"FontArab_Size", u"30")));
 }
 
 TEST_F(ReadSettingsFileTest, LargerFileIsRefusedWhole) {
@@ -254,7 +256,7 @@ TEST_F(ReadSettingsFileTest, LargerFileIsRefusedWhole) {
   const SettingsRead r = ReadSettingsFile("Zarno.ini");
   EXPECT_EQ(r.outcome, Outcome::kError);
   EXPECT_EQ(r.error,
-            u"Не удалось прочитать файл Zarno.ini: файл больше 1 МиБ, это не файл настроек");
+            u"Не удалось прочитать файл Zarno.ini: файл больше 16 МиБ, это не файл настроек");
   EXPECT_THAT(r.entries, IsEmpty());
 }
 
