@@ -4,6 +4,7 @@
 
 #include "core/controls.h"
 #include "core/number.h"
+#include "numerals/pieces.h"
 
 namespace zarno {
 namespace {
@@ -26,19 +27,19 @@ constexpr Ctl kPlaceKeys[4][9] = {
 std::u16string RenderLetters(std::u16string_view sovr, const KeypadView& view,
                              std::size_t max_places) {
   if (sovr.size() > max_places) return {};
-  std::u16string out;
+  Pieces<5> letters;  // one letter for each place
   for (std::size_t k = 0; k < sovr.size(); ++k) {
     const std::size_t place = sovr.size() - k;  // 1 for the units
     const int d = IsAsciiDigit(sovr[k]) ? sovr[k] - u'0' : 0;
     if (d == 0) continue;
     if (place == 5) {
       if (d > 1) return {};
-      out.append(view.Caption(Ctl::Rim_10000_1));
+      letters.Add(view.Caption(Ctl::Rim_10000_1));
     } else {
-      out.append(view.Caption(kPlaceKeys[place - 1][d - 1]));
+      letters.Add(view.Caption(kPlaceKeys[place - 1][d - 1]));
     }
   }
-  return out;
+  return letters.Join();
 }
 
 // The value of the i-th letter of a numeral alphabet in value order: 1..9, 10..90, ...
