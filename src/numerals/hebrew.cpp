@@ -25,32 +25,24 @@ constexpr Ctl kPlaceKeys[3][9] = {
      Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
 };
 
-// 500 to 900 without final letters: 400 and the rest, largest first. Fills `out` and gives
-// the number of captions.
-int HundredsAsSum(int d, const KeypadView& view, std::u16string_view out[3]) {
-  const std::u16string_view tav = view.Caption(Ctl::Kiril1_400_y);
-  out[0] = tav;
-  switch (d) {
-    case 5:
-      out[1] = view.Caption(Ctl::Kiril1_100);
-      return 2;
-    case 6:
-      out[1] = view.Caption(Ctl::Kiril1_200);
-      return 2;
-    case 7:
-      out[1] = view.Caption(Ctl::Kiril1_300);
-      return 2;
-    case 8:
-      out[1] = tav;
-      return 2;
-    case 9:
-      out[1] = tav;
-      out[2] = view.Caption(Ctl::Kiril1_100);
-      return 3;
-    default:
-      return 1;
-  }
-}
+// The letters of the hundreds digit d (1 to 9) in writing order: one letter each up to 400,
+// and from 500 on the final letter, or without final letters 400 and the rest.
+struct Hundreds {
+  int count;
+  Ctl keys[3];
+};
+constexpr Hundreds kHundredsAsSum[10] = {
+    {0, {}},
+    {1, {Ctl::Kiril1_100}},
+    {1, {Ctl::Kiril1_200}},
+    {1, {Ctl::Kiril1_300}},
+    {1, {Ctl::Kiril1_400_y}},
+    {2, {Ctl::Kiril1_400_y, Ctl::Kiril1_100}},
+    {2, {Ctl::Kiril1_400_y, Ctl::Kiril1_200}},
+    {2, {Ctl::Kiril1_400_y, Ctl::Kiril1_300}},
+    {2, {Ctl::Kiril1_400_y, Ctl::Kiril1_400_y}},
+    {3, {Ctl::Kiril1_400_y, Ctl::Kiril1_400_y, Ctl::Kiril1_100}},
+};
 
 // Whether `text` holds the captions of `parts` one after another at `at`.
 bool PartsAt(std::u16string_view text, std::size_t at,
@@ -63,15 +55,18 @@ bool PartsAt(std::u16string_view text, std::size_t at,
 }
 
 // Replaces the first place where `parts` follow one another in text[0, size) with
-// `replacement`, which is never longer than the parts together; gives the new size.
+// `replacement`, which is never longer than the parts together; gives the new size. The
+// first part is never empty: a place that does not begin with its first unit is passed over
+// at once.
 std::size_t ReplaceFirst(char16_t* text, std::size_t size,
                          std::initializer_list<std::u16string_view> parts,
                          std::u16string_view replacement) {
   std::size_t length = 0;
   for (std::u16string_view part : parts) length += part.size();
   const std::u16string_view view(text, size);
+  const char16_t first = parts.begin()->front();
   for (std::size_t at = 0; at + length <= size; ++at) {
-    if (!PartsAt(view, at, parts)) continue;
+    if (text[at] != first || !PartsAt(view, at, parts)) continue;
     std::char_traits<char16_t>::copy(text + at, replacement.data(), replacement.size());
     std::char_traits<char16_t>::move(text + at + replacement.size(), text + at + length,
                                      size - at - length);
@@ -112,11 +107,11 @@ std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view)
         prepend(view.Caption(kPlaceKeys[place - 1][d - 1]));
         break;
       case 3:
-        if (d <= 4 || finals) {
+        if (finals) {
           prepend(view.Caption(kPlaceKeys[2][d - 1]));
         } else {
-          std::u16string_view sum[3];
-          for (int i = HundredsAsSum(d, view, sum); i-- > 0;) prepend(sum[i]);
+          const Hundreds& h = kHundredsAsSum[d];
+          for (int i = h.count; i-- > 0;) prepend(view.Caption(h.keys[i]));
         }
         break;
       default: {
