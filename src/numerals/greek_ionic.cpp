@@ -14,22 +14,21 @@ constexpr char16_t kMyriadSign = u'\u041C';
 constexpr char16_t kSeparator = u' ';
 constexpr char16_t kNumberMark = u'\'';
 
-constexpr Ctl kUnitKeys[10] = {Ctl::Kiril1_1, Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3,
-                               Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6, Ctl::Kiril1_7,
-                               Ctl::Kiril1_8, Ctl::Kiril1_9};
-constexpr Ctl kTenKeys[10] = {Ctl::Kiril1_10, Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30,
-                              Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60, Ctl::Kiril1_70,
-                              Ctl::Kiril1_80, Ctl::Kiril1_90};
-constexpr Ctl kHundredKeys[10] = {
-    Ctl::Kiril1_100, Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y,
-    Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900};
+// The keys of the letters by place (units, tens, hundreds, thousands) of either part of the
+// numeral and by digit; a thousands letter is a unit letter after the thousands mark. A digit
+// 0 writes nothing: it has the key of the 1 so that every digit has a letter to read.
+constexpr Ctl kLetterKeys[4][10] = {
+    {Ctl::Kiril1_1, Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5,
+     Ctl::Kiril1_6, Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
+    {Ctl::Kiril1_10, Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50,
+     Ctl::Kiril1_60, Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
+    {Ctl::Kiril1_100, Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y,
+     Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
+    {Ctl::Kiril1_1, Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5,
+     Ctl::Kiril1_6, Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
+};
 
 int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
-
-// The keys of the letters of place q (1 units, 2 tens, 3 hundreds, 4 thousands) of either
-// part of the numeral, by digit; a thousands letter is a unit letter after the thousands
-// mark.
-constexpr const Ctl* kPlaceKeys[5] = {nullptr, kUnitKeys, kTenKeys, kHundredKeys, kUnitKeys};
 
 // Either part has four places; the multiplier takes the positions 5 to 8.
 constexpr std::size_t kPlaces = 4;
@@ -44,7 +43,10 @@ void DigitsInOrder(std::u16string_view sovr, int (&digits)[kPositions]) {
   }
 }
 
+// The place (1 units to 4 thousands) of the i-th position in writing order.
 int PlaceOf(std::size_t i) { return static_cast<int>(kPlaces - i % kPlaces); }
+
+Ctl LetterKey(int place, int digit) { return kLetterKeys[place - 1][digit]; }
 
 // RenderGrekIonich for captions of any length (the keypad's have one code unit each), for
 // a text of at most eight digits.
@@ -58,7 +60,7 @@ std::u16string RenderAnyCaptions(const int (&digits)[kPositions], bool myriads,
     const int d = digits[i];
     if (d == 0) continue;
     if (q == 4) kiril += kThousandsMark;
-    kiril += view.Caption(kPlaceKeys[q][d]);
+    kiril += view.Caption(LetterKey(q, d));
   }
   if (!kiril.empty()) kiril += kNumberMark;
   return kiril;
@@ -213,13 +215,22 @@ std::u16string RenderGrekIonich(std::u16string_view sovr, const KeypadView& view
   int digits[kPositions];
   DigitsInOrder(sovr, digits);
 
+  // The letter of every position, read from the captions first: reading them apart from
+  // the writing below keeps the loads of the captions clear of the stores into the text.
+  char16_t letters[kPositions];
+  bool one_unit = true;  // every letter written is a single code unit
+  for (std::size_t i = 0; i < kPositions; ++i) {
+    const Ctl key = LetterKey(PlaceOf(i), digits[i]);
+    letters[i] = view.Glyph(key);
+    one_unit &= digits[i] == 0 || view.Length(key) == 1;
+  }
+
   // At most the myriad sign, the separator, the number mark and eight places of up to two
   // code units each, when every letter is one code unit. A digit 0 writes nothing: its
   // place is written all the same and left out of the length, so that the loop does not
   // branch on the digits.
   char16_t kiril[3 + 2 * kPositions];
   std::size_t length = 0;
-  bool one_unit = true;  // every letter written is a single code unit
   kiril[length] = kMyriadSign;
   length += myriads;
   for (std::size_t i = 0; i < kPositions; ++i) {
@@ -227,13 +238,10 @@ std::u16string RenderGrekIonich(std::u16string_view sovr, const KeypadView& view
       kiril[length] = kSeparator;
       length += myriads;
     }
-    const int q = PlaceOf(i);
     const int d = digits[i];
-    const std::u16string_view letter = view.Caption(kPlaceKeys[q][d]);
-    one_unit = one_unit && (d == 0 || letter.size() == 1);
     kiril[length] = kThousandsMark;
-    length += q == 4 && d != 0;
-    kiril[length] = letter.empty() ? u'\0' : letter[0];
+    length += PlaceOf(i) == 4 && d != 0;
+    kiril[length] = letters[i];
     length += d != 0;
   }
   if (!one_unit) return RenderAnyCaptions(digits, myriads, view);

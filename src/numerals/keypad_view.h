@@ -14,11 +14,11 @@ class KeypadView {
   explicit KeypadView(const ControlStates& controls) : controls_(&controls) {}
 
   std::u16string_view Caption(Ctl c) const { return (*controls_)[Index(c)].caption; }
-  // The first code unit of the caption, or 0 for an empty caption.
-  char16_t Glyph(Ctl c) const {
-    const auto& s = (*controls_)[Index(c)].caption;
-    return s.empty() ? u'\0' : s[0];
-  }
+  // The first code unit of the caption, or 0 for an empty caption (read without a branch:
+  // the stored caption always ends with a 0).
+  char16_t Glyph(Ctl c) const { return (*controls_)[Index(c)].caption.c_str()[0]; }
+  // The length of the caption in code units.
+  std::size_t Length(Ctl c) const { return (*controls_)[Index(c)].caption.size(); }
   bool Checked(Ctl c) const { return (*controls_)[Index(c)].checked; }
 
  private:
