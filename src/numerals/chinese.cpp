@@ -56,15 +56,20 @@ char16_t Pick(const Selector& s, const KeypadView& view) {
 
 int DigitAt(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
 
-}  // namespace
-
-char16_t GetKitayDigit(int d, const KeypadView& view) {
-  if (d < 0 || d > 9) return u'\0';
+// GetKitayDigit for d from 0 to 9.
+char16_t DigitSign(int d, const KeypadView& view) {
   // The formal six has a traditional and a simplified form, chosen by a box of its own.
   if (d == 6 && !view.Checked(Ctl::Check_Kiril1_6) && view.Checked(Ctl::Check_Kiril1_6_3)) {
     return view.Glyph(Ctl::Kiril1_6_3);
   }
   return Pick(kDigitSelectors[d], view);
+}
+
+}  // namespace
+
+char16_t GetKitayDigit(int d, const KeypadView& view) {
+  if (d < 0 || d > 9) return u'\0';
+  return DigitSign(d, view);
 }
 
 namespace {
@@ -75,7 +80,7 @@ namespace {
 // the sign for 20 or 30 its whole caption: the caller makes the room for that.
 char16_t* WriteKitay(std::u16string_view sovr, const KeypadView& view, char16_t* end) {
   char16_t* p = end;
-  const char16_t zero = GetKitayDigit(0, view);
+  const char16_t zero = DigitSign(0, view);
   int previous = 0;
   for (std::size_t k = sovr.size(); k-- > 0;) {
     const std::size_t place = sovr.size() - k;  // 1 for the units
@@ -83,7 +88,7 @@ char16_t* WriteKitay(std::u16string_view sovr, const KeypadView& view, char16_t*
     if (d == 0) {
       if (previous != 0 || k == 0) *--p = zero;
     } else if (place == 1) {
-      *--p = GetKitayDigit(d, view);
+      *--p = DigitSign(d, view);
     } else if (place == 2 && ((d == 2 && view.Checked(Ctl::Check_Kiril1_20)) ||
                               (d == 3 && view.Checked(Ctl::Check_Kiril1_30)))) {
       // The single sign for 20 or 30. Its caption goes in back to front, as it always has:
@@ -91,7 +96,7 @@ char16_t* WriteKitay(std::u16string_view sovr, const KeypadView& view, char16_t*
       for (char16_t c : view.Caption(d == 2 ? Ctl::Kiril1_20 : Ctl::Kiril1_30)) *--p = c;
     } else if (place <= 5) {
       *--p = Pick(kRankSelectors[place - 2], view);
-      *--p = GetKitayDigit(d, view);
+      *--p = DigitSign(d, view);
     } else {
       return nullptr;
     }
