@@ -14,18 +14,16 @@ constexpr char16_t kMyriadSign = u'\u041C';
 constexpr char16_t kSeparator = u' ';
 constexpr char16_t kNumberMark = u'\'';
 
-// The keys of the letters by place (units, tens, hundreds, thousands) of either part of the
-// numeral and by digit; a thousands letter is a unit letter after the thousands mark. A digit
-// 0 writes nothing: it has the key of the 1 so that every digit has a letter to read.
-constexpr Ctl kLetterKeys[4][10] = {
+// The keys of the letters by place (units, tens, hundreds) of either part of the numeral and
+// by digit. A digit 0 writes nothing: it has the key of the 1 so that every digit has a
+// letter to read.
+constexpr Ctl kLetterKeys[3][10] = {
     {Ctl::Kiril1_1, Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5,
      Ctl::Kiril1_6, Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
     {Ctl::Kiril1_10, Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50,
      Ctl::Kiril1_60, Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
     {Ctl::Kiril1_100, Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y,
      Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
-    {Ctl::Kiril1_1, Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5,
-     Ctl::Kiril1_6, Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
 };
 
 int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
@@ -46,7 +44,8 @@ void DigitsInOrder(std::u16string_view sovr, int (&digits)[kPositions]) {
 // The place (1 units to 4 thousands) of the i-th position in writing order.
 int PlaceOf(std::size_t i) { return static_cast<int>(kPlaces - i % kPlaces); }
 
-Ctl LetterKey(int place, int digit) { return kLetterKeys[place - 1][digit]; }
+// A thousands letter (place 4) is a unit letter after the thousands mark.
+Ctl LetterKey(int place, int digit) { return kLetterKeys[(place - 1) % 3][digit]; }
 
 // RenderGrekIonich for captions of any length (the keypad's have one code unit each), for
 // a text of at most eight digits.

@@ -25,8 +25,8 @@ constexpr Ctl kPlaceKeys[3][9] = {
      Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
 };
 
-// The letters of the hundreds digit d (1 to 9) in writing order: one letter each up to 400,
-// and from 500 on the final letter, or without final letters 400 and the rest.
+// The letters of the hundreds digit d (1 to 9) in writing order when final letters are not
+// used: one letter each up to 400, and from 500 on 400 and the rest.
 struct Hundreds {
   int count;
   Ctl keys[3];
