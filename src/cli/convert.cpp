@@ -7,8 +7,7 @@
 #include "core/main_window_model.h"
 #include "core/number.h"
 #include "digits/digit_sets.h"
-#include "numerals/greek_attic.h"
-#include "numerals/maya.h"
+#include "numerals/standard_form.h"
 
 namespace zarno::cli {
 namespace {
@@ -96,7 +95,9 @@ int Convert(std::span<const std::string> args, std::istream& in, std::ostream& o
     if (!number.empty() && number.back() == '\r') number.remove_suffix(1);
     model.SetText(Ctl::Sovr, FromUtf8(number));
     const std::u16string& shown = digits != nullptr ? model.Text(Ctl::Arab1) : model.Kiril();
-    AppendUtf8(buffer, standard ? MayaToStandard(AtticToStandard(shown)) : shown);
+    AppendUtf8(buffer, standard && digits == nullptr
+                           ? StandardForm(system, shown, model.MarkWidth())
+                           : shown);
     buffer += '\n';
     if (buffer.size() > (1 << 16)) {
       out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));

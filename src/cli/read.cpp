@@ -5,45 +5,9 @@
 
 #include "cli/cli.h"
 #include "core/number.h"
-#include "numerals/armenian_georgian.h"
-#include "numerals/chinese.h"
-#include "numerals/greek_attic.h"
-#include "numerals/greek_ionic.h"
-#include "numerals/hebrew.h"
-#include "numerals/maya.h"
-#include "numerals/roman.h"
-#include "numerals/slavonic.h"
+#include "numerals/standard_form.h"
 
 namespace zarno::cli {
-namespace {
-
-std::optional<std::int64_t> ReadNumeral(NumeralSystem system, std::u16string_view text) {
-  switch (system) {
-    case NumeralSystem::kKiril:
-      return ReadKirilText(text, false);
-    case NumeralSystem::kGlagol:
-      return ReadKirilText(text, true);
-    case NumeralSystem::kRim:
-      return ReadRimText(text);
-    case NumeralSystem::kKitay:
-      return ReadKitayText(text);
-    case NumeralSystem::kArmen:
-      return ReadArmen(text);
-    case NumeralSystem::kGruz:
-      return ReadGruz(text);
-    case NumeralSystem::kGrekIonich:
-      return ReadGrekIonich(text);
-    case NumeralSystem::kGrekAttich:
-      return ReadGrekAttich(text);
-    case NumeralSystem::kMaya:
-      return ReadMayaText(text);
-    case NumeralSystem::kIudeyskie:
-      return ReadIudeyskie(text);
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
          std::ostream& err) {
@@ -71,7 +35,7 @@ int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
   int status = kOk;
   auto read_one = [&](std::string_view text) {
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    const auto value = ReadNumeral(*system, FromUtf8(text));
+    const auto value = ReadNumeralText(*system, FromUtf8(text));
     if (value) {
       out << *value << '\n';
     } else {

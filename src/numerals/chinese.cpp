@@ -307,4 +307,12 @@ std::optional<std::int64_t> ReadKitayText(std::u16string_view text) {
   return total + section + pending;
 }
 
+std::u16string KitayToStandard(std::u16string_view text) {
+  std::u16string out(text);
+  for (char16_t& c : out) {
+    if (c == u'\u25EF' || c == u'\u20DD') c = u'\u3007';
+  }
+  return out;
+}
+
 }  // namespace zarno

@@ -46,4 +46,8 @@ std::int64_t ReadKitayValue(std::u16string_view text, const KeypadView& view);
 // for the empty text, an unknown character, or signs in an order no numeral has.
 std::optional<std::int64_t> ReadKitayText(std::u16string_view text);
 
+// The numeral with the zero as 〇 U+3007 (IDEOGRAPHIC NUMBER ZERO) in place of the large
+// circle ◯ or the combining circle that the keypad shows; every other character is kept.
+std::u16string KitayToStandard(std::u16string_view text);
+
 }  // namespace zarno

@@ -278,4 +278,24 @@ std::optional<std::int64_t> ReadGrekIonich(std::u16string_view text) {
   return value;
 }
 
+std::u16string GrekIonichToStandard(std::u16string_view text) {
+  std::u16string out(text);
+  for (char16_t& c : out) {
+    switch (c) {
+      case u'\'':
+        c = u'\u0374';  // GREEK NUMERAL SIGN (keraia)
+        break;
+      case u',':
+        c = u'\u0375';  // GREEK LOWER NUMERAL SIGN
+        break;
+      case u'\u041C':
+        c = u'\u039C';  // GREEK CAPITAL LETTER MU, the myriad
+        break;
+      default:
+        break;
+    }
+  }
+  return out;
+}
+
 }  // namespace zarno

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "core/number.h"
@@ -287,6 +288,37 @@ constexpr Spelling kSpellings[] = {
     {u'\u217D', "C"},  {u'\u217E', "D"},   {u'\u217F', "M"},
 };
 
+// Our older forms and the standard sign each is a shape of.
+struct OlderForm {
+  char16_t ours;
+  char16_t standard;
+};
+constexpr OlderForm kOlderForms[] = {
+    {u'\uE101', u'V'},       // the five as an open Λ
+    {u'\uE104', u'C'},       // the square hundred
+    {u'\uE103', u'D'},       // five hundred as IↃ, which became D
+    {u'\uE106', u'D'},       // the joined IↃ
+    {u'\uE105', u'\u2180'},  // CIↃ: ROMAN NUMERAL ONE THOUSAND C D
+    {u'\uE107', u'\u2182'},  // CCIↃↃ: ROMAN NUMERAL TEN THOUSAND
+};
+
+// The Latin spelling of a Number Forms letter (U+2160..U+217F); empty for any other
+// character.
+std::string_view LatinOfNumberForm(char16_t c) {
+  static constexpr Spelling kSingleForms[] = {
+      {u'\u2160', "I"}, {u'\u2164', "V"}, {u'\u2169', "X"}, {u'\u216C', "L"},
+      {u'\u216D', "C"}, {u'\u216E', "D"}, {u'\u216F', "M"},
+  };
+  if (c < u'\u2160' || c > u'\u217F') return {};
+  for (const Spelling& s : kSingleForms) {
+    if (s.c == c) return s.latin;
+  }
+  for (const Spelling& s : kSpellings) {
+    if (s.c == c) return s.latin;
+  }
+  return {};
+}
+
 Ctl KeyOfLatin(char letter) {
   switch (letter) {
     case 'I':
@@ -399,6 +431,26 @@ std::optional<std::int64_t> ReadRimText(std::u16string_view text) {
     for (char letter : spelling->latin) signs += view.Caption(KeyOfLatin(letter));
   }
   return ReadRimValue(signs, view);
+}
+
+std::u16string RimToStandard(std::u16string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (char16_t c : text) {
+    const auto* older = std::find_if(std::begin(kOlderForms), std::end(kOlderForms),
+                                     [c](const OlderForm& f) { return f.ours == c; });
+    if (older != std::end(kOlderForms)) {
+      out += older->standard;
+      continue;
+    }
+    const std::string_view latin = LatinOfNumberForm(c);
+    if (latin.empty()) {
+      out += c;
+    } else {
+      out.append(latin.begin(), latin.end());
+    }
+  }
+  return out;
 }
 
 }  // namespace zarno

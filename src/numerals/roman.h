@@ -40,4 +40,10 @@ std::u16string RimNegativeMessage(std::int64_t value);
 // is read by the same rule as in the window, so it may be 0, negative or above 399999.
 std::optional<std::int64_t> ReadRimText(std::u16string_view text);
 
+// The numeral in standard Unicode for running text: the Number Forms letters as the Latin
+// capitals I V X L C D M, the large signs that have no Latin equivalent (ↀ ↁ ↂ ↆ ↇ ↈ) kept,
+// and our older forms as the standard sign of the same value they are shapes of. Every
+// other character is kept.
+std::u16string RimToStandard(std::u16string_view text);
+
 }  // namespace zarno

@@ -371,11 +371,98 @@ std::int64_t ReadKirilValue(std::u16string_view text, const KeypadView& keys, bo
   return total;
 }
 
-std::optional<std::int64_t> ReadKirilText(std::u16string_view text, bool glagolitic) {
+namespace {
+
+// Characters of our font and their standard counterparts.
+struct StandardChar {
+  char16_t ours;
+  char16_t standard;
+};
+constexpr StandardChar kStandardChars[] = {
+    {kTenThousandsSign, u'\u20DD'},      // COMBINING ENCLOSING CIRCLE
+    {kHundredThousandsSign, u'\u0488'},  // COMBINING CYRILLIC HUNDRED THOUSANDS SIGN
+    {kLowDot, u'.'},                     // a dot on the line, after the thousands sign
+    {u'\uE03E', u'\uA643'},              // the old dzelo: CYRILLIC SMALL LETTER DZELO
+    {u'\uE038', u'\uA641'},              // the old zemlya: CYRILLIC SMALL LETTER ZEMLYA
+    {u'\uE066', u'\u046F'},              // the older ksi: ѯ
+    {u'\uE067', u'\u0447'},              // the older cherv: ч
+    {u'\uE068', u'\u0446'},              // the older tsy: ц
+    {u'\uE069', u'\u2C47'},              // the Cyrillic-shaped Glagolitic 500: ⱇ
+};
+
+// Every numeral mark the dressing writes.
+constexpr std::u16string_view kMarks = u"\u0483\uE075\uE076\uE077\uE078\uE079\uE060\uE065";
+
+bool IsMark(char16_t c) { return IsOneOf(c, kMarks); }
+
+// What stands after a letter and belongs to it: its numeral mark or a sign drawn round it.
+bool BelongsToLetter(char16_t c) { return IsMark(c) || IsOneOf(c, u"\u20DD\u0488"); }
+
+// Whether c is a letter of a standard-form numeral: anything but marks, signs, dots, spaces.
+bool IsStandardLetter(char16_t c) { return !BelongsToLetter(c) && !IsOneOf(c, u"\u0482\u2027. "); }
+
+}  // namespace
+
+std::u16string KirilToStandard(std::u16string_view text, int mark_width) {
+  // In the styles 2 to 9 the one mark of the number is the last mark of the text.
+  const bool one_mark = mark_width >= 2 && mark_width <= 9;
+  std::size_t group_mark = text.npos;
+  if (one_mark) {
+    for (std::size_t i = text.size(); i-- > 0;) {
+      if (IsMark(text[i])) {
+        group_mark = i;
+        break;
+      }
+    }
+  }
+  std::u16string out;
+  out.reserve(text.size() + 1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (i == group_mark) continue;
+    if (IsMark(c)) {
+      out += kNumeralMark;
+      continue;
+    }
+    const auto* standard = std::find_if(std::begin(kStandardChars), std::end(kStandardChars),
+                                        [c](const StandardChar& s) { return s.ours == c; });
+    out += standard != std::end(kStandardChars) ? standard->standard : c;
+  }
+  if (group_mark == text.npos) return out;
+  // One titlo over the number stands over its last but one letter (over the only one).
+  std::size_t last = out.npos;
+  std::size_t before_last = out.npos;
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    if (!IsStandardLetter(out[i])) continue;
+    before_last = last;
+    last = i;
+  }
+  std::size_t at = before_last != out.npos ? before_last : last;
+  if (at == out.npos) return out.insert(out.size(), 1, kNumeralMark);  // the mark alone
+  ++at;
+  while (at < out.size() && BelongsToLetter(out[at])) ++at;
+  out.insert(at, 1, kNumeralMark);
+  return out;
+}
+
+std::optional<std::int64_t> ReadKirilText(std::u16string_view standard_or_ours, bool glagolitic) {
   auto store = std::make_unique<ControlStates>();
   ApplyCaptions(*store, glagolitic ? GlagolCaptions() : KirilCaptions());
   (*store)[Index(Ctl::Tysyasha)].caption = std::u16string(1, kThousandsSign);
   const KeypadView keys(*store);
+  // The standard characters read as ours; dots and marks have no value and are left out, so
+  // that neither a dot nor a titlo between the thousands sign and its letter parts them.
+  std::u16string text;
+  text.reserve(standard_or_ours.size());
+  for (char16_t c : standard_or_ours) {
+    if (IsOneOf(c, u"\u2027.\uE130") || IsMark(c)) continue;
+    // ѯ, ч, ц and ⱇ are keypad letters themselves; the others are read as ours.
+    const auto* ours = std::find_if(std::begin(kStandardChars), std::end(kStandardChars),
+                                    [c](const StandardChar& s) { return s.standard == c; });
+    const bool read_as_ours =
+        ours != std::end(kStandardChars) && IsOneOf(c, u"\u20DD\u0488\uA643\uA641");
+    text += read_as_ours ? ours->ours : c;
+  }
   bool any_letter = false;
   for (char16_t c : text) {
     const bool letter = std::any_of(std::begin(kLetterKeys), std::end(kLetterKeys), [&](Ctl k) {

@@ -74,8 +74,19 @@ std::int64_t ReadKirilValue(std::u16string_view text, const KeypadView& keys,
                             bool myriad_signs = false);
 
 // For the command line: the number a Cyrillic or Glagolitic text stands for, read with the
-// letters of that keypad (both ways of writing ten and hundred thousands); nullopt when the
-// text has no letter or a character that is no letter, mark, dot or sign of the system.
+// letters of that keypad (both ways of writing ten and hundred thousands), in our font's
+// characters or in the standard form of KirilToStandard; dots carry no value, also between a
+// thousands sign and its letter, and so do the marks. nullopt when the text has no letter or a
+// character that is no letter, mark, dot or sign of the system.
 std::optional<std::int64_t> ReadKirilText(std::u16string_view text, bool glagolitic);
+
+// The numeral in standard Unicode, for documents without our font. The marks of our font
+// become U+0483 COMBINING CYRILLIC TITLO: in mark style 1 where they stand, after each
+// letter; in the styles 2 to 9, which set one mark over the whole number, one titlo over the
+// last but one letter (never over the thousands sign), where Church Slavonic typesetting
+// places the titlo of a number. The ten- and hundred-thousands signs become U+20DD and U+0488, the
+// low dot after the thousands sign a full stop, and the older letter forms their standard letters
+// (ꙃ, ꙁ, ѯ, ч, ц, the Glagolitic ⱇ). Every other character is kept.
+std::u16string KirilToStandard(std::u16string_view text, int mark_width);
 
 }  // namespace zarno
