@@ -11,8 +11,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStringListModel>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -20,6 +18,7 @@
 #include "keypads/layout.h"
 #include "ui/chooser_window.h"
 #include "ui/design_layout.h"
+#include "ui/output_fit.h"
 #include "ui/process_fonts.h"
 #include "ui/qt_text.h"
 #include "ui/widgets.h"
@@ -530,69 +529,37 @@ void MainWindow::Apply(Ctl c, const ControlState* old, const ControlState& now) 
 }
 
 void MainWindow::MirrorKiril() {
-  auto* out = static_cast<RichOutput*>(Widget(Ctl::Kiril));
-  const QSignalBlocker block(out);
-  const ControlState& s = model_->State(Ctl::Kiril);
-  const QFont font = FontOf(Ctl::Kiril, s);
-  QTextDocument* doc = out->document();
-  doc->clear();
-  doc->setDefaultFont(font);
-  QTextCursor cursor(doc);
-  QTextBlockFormat block_format;
-  block_format.setAlignment(Qt::AlignHCenter);
-  cursor.setBlockFormat(block_format);
-  QTextCharFormat base;
-  base.setFont(font);
-  base.setForeground(ColorOf(s.color));
-  cursor.insertText(ToQ(s.caption), base);
-  // The thousands sign lowered (and made smaller) as the model formats it. Qt takes the
-  // offset as a percentage of the fragment's own font height, positive upwards.
-  const qreal dpi = out->logicalDpiY();
-  for (const FormatRun& run : model_->KirilFormat()) {
-    QFont fragment = font;
-    QTextCharFormat format;
-    if (run.height_twips) {
-      const qreal points = std::clamp(*run.height_twips / 20.0, 1.0, 400.0);
-      fragment.setPointSizeF(points);
-      format.setFontPointSize(points);
-    }
-    const qreal lowered_pixels = -run.offset_twips / 1440.0 * dpi;
-    format.setBaselineOffset(-100.0 * lowered_pixels / QFontMetricsF(fragment).height());
-    cursor.setPosition(run.start);
-    cursor.setPosition(run.start + run.length, QTextCursor::KeepAnchor);
-    cursor.mergeCharFormat(format);
-  }
-  out->setTextCursor(QTextCursor(doc));
+  MirrorOutput(Ctl::Kiril);
   mirrored_format_ = model_->KirilFormat();
 }
 
-void MainWindow::MirrorArab1() {
-  auto* out = static_cast<RichOutput*>(Widget(Ctl::Arab1));
-  const QSignalBlocker block(out);
-  const ControlState& s = model_->State(Ctl::Arab1);
-  const QFont font = FontOf(Ctl::Arab1, s);
-  QTextDocument* doc = out->document();
-  doc->clear();
-  doc->setDefaultFont(font);
-  QTextOption option = doc->defaultTextOption();
-  option.setTextDirection(Qt::LeftToRight);
-  doc->setDefaultTextOption(option);
-  QTextCursor cursor(doc);
-  QTextBlockFormat block_format;
-  block_format.setAlignment(Qt::AlignHCenter);
-  block_format.setLayoutDirection(Qt::LeftToRight);
-  cursor.setBlockFormat(block_format);
-  QTextCharFormat base;
-  base.setFont(font);
-  base.setForeground(ColorOf(s.color));
-  QString text = ToQ(s.caption);
+void MainWindow::MirrorArab1() { MirrorOutput(Ctl::Arab1); }
+
+OutputText MainWindow::OutputOf(Ctl c) const {
+  const auto* field = static_cast<const RichOutput*>(Widget(c));
+  const ControlState& s = model_->State(c);
+  OutputText out;
+  out.text = ToQ(s.caption);
+  out.font = FontOf(c, s);
+  out.color = ColorOf(s.color);
+  if (c == Ctl::Kiril) out.runs = model_->KirilFormat();
+  out.dpi = field->logicalDpiY();
   // Every digit set reads with its highest digit at the left, as the number in Sovr does.
   // The NKo digits are right-to-left characters: without the override a number in them would
-  // be laid out mirrored, and the digit just typed would appear at the far end. The override
-  // marks are display only; the copy command leaves them out.
-  if (!text.isEmpty()) text = QChar(0x202D) + text + QChar(0x202C);
-  cursor.insertText(text, base);
-  out->setTextCursor(QTextCursor(doc));
+  // be laid out mirrored, and the digit just typed would appear at the far end.
+  out.left_to_right = c == Ctl::Arab1;
+  out.column = field->height() > field->width();
+  out.room = field->contentsRect().size();
+  out.margin = field->document()->documentMargin();
+  return out;
+}
+
+void MainWindow::MirrorOutput(Ctl c) {
+  auto* field = static_cast<RichOutput*>(Widget(c));
+  const QSignalBlocker block(field);
+  const OutputText out = OutputOf(c);
+  FillOutputDocument(*field->document(), out, FitOutput(out).points);
+  field->setTextCursor(QTextCursor(field->document()));
 }
 
 void MainWindow::MirrorFontList() {

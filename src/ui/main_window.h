@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/main_window_model.h"
+#include "ui/output_fit.h"
 #include "ui/qt_host.h"
 
 class QLabel;
@@ -40,6 +41,9 @@ class MainWindow : public QMainWindow {
   // Brings every widget up to date from the model.
   void Sync();
 
+  // What the output field Kiril or Arab1 shows, at the chosen size, and the room it has.
+  OutputText OutputOf(Ctl c) const;
+
  signals:
   // The window was closed (and the settings saved): the program ends.
   void closed();
@@ -57,6 +61,8 @@ class MainWindow : public QMainWindow {
   void Apply(Ctl c, const ControlState* old, const ControlState& now);
   void MirrorKiril();
   void MirrorArab1();
+  // Draws an output field's text at the largest size, up to the chosen one, that shows it whole.
+  void MirrorOutput(Ctl c);
   void MirrorFontList();
   void PlaceValueLabels();
   QFont FontOf(Ctl c, const ControlState& s) const;
