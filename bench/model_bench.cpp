@@ -4,8 +4,8 @@
 #include <random>
 #include <vector>
 
+#include "base/number.h"
 #include "core/main_window_model.h"
-#include "core/number.h"
 #include "digits/digit_sets.h"
 #include "numerals/slavonic.h"
 

@@ -11,9 +11,9 @@
 #include <random>
 #include <vector>
 
-#include "core/number.h"
-#include "keypads/captions.h"
+#include "base/number.h"
 #include "numerals/armenian_georgian.h"
+#include "numerals/captions.h"
 #include "numerals/chinese.h"
 #include "numerals/greek_attic.h"
 #include "numerals/greek_ionic.h"

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/number.h"
 #include "core/main_window_model.h"
-#include "core/number.h"
 #include "digits/digit_sets.h"
 
 using namespace zarno;

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "core/number.h"
-#include "keypads/captions.h"
+#include "base/number.h"
 #include "numerals/armenian_georgian.h"
+#include "numerals/captions.h"
 #include "numerals/chinese.h"
 #include "numerals/greek_attic.h"
 #include "numerals/greek_ionic.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
 

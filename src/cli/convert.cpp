@@ -3,9 +3,9 @@
 #include <ostream>
 #include <vector>
 
+#include "base/number.h"
 #include "cli/cli.h"
 #include "core/main_window_model.h"
-#include "core/number.h"
 #include "digits/digit_sets.h"
 #include "numerals/standard_form.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/number.h"
+#include "base/number.h"
 
 namespace zarno::cli {
 

@@ -3,8 +3,8 @@
 #include <ostream>
 #include <vector>
 
+#include "base/number.h"
 #include "cli/cli.h"
-#include "core/number.h"
 #include "numerals/standard_form.h"
 
 namespace zarno::cli {

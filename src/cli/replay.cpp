@@ -5,11 +5,11 @@
 #include <string>
 #include <utility>
 
+#include "base/number.h"
 #include "cli/cli.h"
 #include "cli/json.h"
 #include "cli/system_fonts.h"
 #include "core/main_window_model.h"
-#include "core/number.h"
 
 namespace zarno::cli {
 namespace {

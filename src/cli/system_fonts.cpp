@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "settings/shipped_font.h"
 
 namespace zarno::cli {

@@ -1,8 +1,8 @@
 // What a key press, a toggle panel and a glyph-variant box do to the number.
 #include <algorithm>
 
+#include "base/number.h"
 #include "core/main_window_model.h"
-#include "core/number.h"
 #include "numerals/slavonic.h"
 
 namespace zarno {

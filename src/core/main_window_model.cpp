@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "digits/digit_sets.h"
-#include "keypads/captions.h"
 #include "keypads/layout.h"
+#include "numerals/captions.h"
 #include "numerals/slavonic.h"
 
 namespace zarno {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/control_state.h"
+#include "base/control_state.h"
 #include "core/host.h"
 #include "numerals/keypad_view.h"
 

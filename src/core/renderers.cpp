@@ -1,7 +1,7 @@
 // The renderers and readers as the window runs them: each reads Sovr and the glyph store and
 // writes Kiril (and, for the readers, Sovr) through the pure numeral units.
+#include "base/number.h"
 #include "core/main_window_model.h"
-#include "core/number.h"
 #include "numerals/armenian_georgian.h"
 #include "numerals/chinese.h"
 #include "numerals/greek_attic.h"

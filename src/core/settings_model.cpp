@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/number.h"
 #include "core/main_window_model.h"
-#include "core/number.h"
 #include "settings/font_choice.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"

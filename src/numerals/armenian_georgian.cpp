@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "core/controls.h"
-#include "core/number.h"
+#include "base/controls.h"
+#include "base/number.h"
 #include "numerals/pieces.h"
 
 namespace zarno {

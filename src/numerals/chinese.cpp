@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "core/controls.h"
-#include "core/number.h"
+#include "base/controls.h"
+#include "base/number.h"
 
 namespace zarno {
 namespace {

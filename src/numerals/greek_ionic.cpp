@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "core/number.h"
-#include "keypads/captions.h"
+#include "base/number.h"
+#include "numerals/captions.h"
 
 namespace zarno {
 namespace {

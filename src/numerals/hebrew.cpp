@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/controls.h"
-#include "core/number.h"
+#include "base/controls.h"
+#include "base/number.h"
 #include "numerals/pieces.h"
 
 namespace zarno {

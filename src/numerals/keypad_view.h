@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/control_state.h"
+#include "base/control_state.h"
 
 namespace zarno {
 

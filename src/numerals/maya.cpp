@@ -1,7 +1,7 @@
 #include "numerals/maya.h"
 
-#include "core/controls.h"
-#include "core/number.h"
+#include "base/controls.h"
+#include "base/number.h"
 #include "numerals/pieces.h"
 
 namespace zarno {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/number.h"
-#include "keypads/captions.h"
+#include "base/number.h"
+#include "numerals/captions.h"
 
 namespace zarno {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <memory>
 
-#include "keypads/captions.h"
+#include "numerals/captions.h"
 #include "numerals/pieces.h"
 
 namespace zarno {

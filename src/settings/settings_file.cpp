@@ -3,7 +3,7 @@
 #include <array>
 #include <limits>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "settings/file_io.h"
 
 namespace zarno {

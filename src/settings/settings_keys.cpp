@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/number.h"
+#include "base/number.h"
 
 namespace zarno {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/controls.h"
+#include "base/controls.h"
 #include "settings/settings_file.h"
 
 namespace zarno {

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/control_state.h"
+#include "base/control_state.h"
 
 namespace zarno::ui {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/control_state.h"
+#include "base/control_state.h"
 #include "core/main_window_model.h"
 
 namespace zarno::ui {

@@ -1,7 +1,7 @@
 // The number in Sovr and the recomputation pass: filtering, limits, the skip flag, clearing.
 #include <gtest/gtest.h>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "fake_host.h"
 
 namespace zarno::testing {

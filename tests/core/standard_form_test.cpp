@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "fake_host.h"
-#include "keypads/captions.h"
+#include "numerals/captions.h"
 #include "numerals/chinese.h"
 #include "numerals/greek_ionic.h"
 #include "numerals/roman.h"

@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/controls.h"
+#include "base/controls.h"
+#include "base/number.h"
 #include "core/host.h"
 #include "core/main_window_model.h"
-#include "core/number.h"
 #include "support/u16_print.h"
 
 namespace zarno {

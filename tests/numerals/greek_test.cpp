@@ -9,9 +9,9 @@
 #include <string>
 #include <utility>
 
-#include "core/number.h"
-#include "keypads/captions.h"
+#include "base/number.h"
 #include "keypads/layout_data.h"
+#include "numerals/captions.h"
 #include "numerals/greek_attic.h"
 #include "numerals/greek_ionic.h"
 #include "numerals/rim_grek_fixture.h"

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "keypads/layout_data.h"
 #include "numerals/east_fixture.h"
 #include "support/u16_print.h"

@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/control_state.h"
-#include "keypads/captions.h"
+#include "base/control_state.h"
 #include "keypads/layout.h"
+#include "numerals/captions.h"
 #include "numerals/keypad_view.h"
 
 namespace zarno::testing {

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/number.h"
-#include "keypads/captions.h"
+#include "base/number.h"
 #include "keypads/layout_data.h"
+#include "numerals/captions.h"
 #include "numerals/rim_grek_fixture.h"
 #include "support/u16_print.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
 #include "settings/temp_dir.h"

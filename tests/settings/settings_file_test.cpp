@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "settings/show.h"
 #include "settings/temp_dir.h"
 

@@ -1,8 +1,8 @@
 // Selecting a numeral system: the keypad gets the system's font and glyphs, shows and places
 // the keys and options of that system, shapes the output field and renders the number.
 #include "core/main_window_model.h"
-#include "keypads/captions.h"
 #include "keypads/layout.h"
+#include "numerals/captions.h"
 
 namespace zarno {
 namespace {

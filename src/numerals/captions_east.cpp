@@ -1,5 +1,5 @@
 // Glyph tables of the Chinese, Armenian, Georgian, Maya and Hebrew keypads.
-#include "keypads/captions.h"
+#include "numerals/captions.h"
 
 namespace zarno {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/controls.h"
+#include "base/controls.h"
 
 namespace zarno {
 

@@ -1,4 +1,4 @@
-#include "keypads/captions.h"
+#include "numerals/captions.h"
 
 namespace zarno {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/number.h"
+#include "base/number.h"
 
 #include <algorithm>
 #include <limits>

@@ -29,13 +29,13 @@ enum class ControlKind : std::uint8_t {
 // Identity of every named control of the main window (see controls.def).
 enum class Ctl : std::uint16_t {
 #define ZARNO_CONTROL(name, kind, value) name,
-#include "core/controls.def"
+#include "base/controls.def"
 #undef ZARNO_CONTROL
 };
 
 inline constexpr int kControlCount = 0
 #define ZARNO_CONTROL(name, kind, value) +1
-#include "core/controls.def"
+#include "base/controls.def"
 #undef ZARNO_CONTROL
     ;
 
@@ -47,7 +47,7 @@ struct ControlInfo {
 
 inline constexpr ControlInfo kControls[kControlCount] = {
 #define ZARNO_CONTROL(name, kind, value) {#name, ControlKind::kind, value},
-#include "core/controls.def"
+#include "base/controls.def"
 #undef ZARNO_CONTROL
 };
 

@@ -1,5 +1,5 @@
 // Glyph tables of the Roman, Greek Ionic and Greek Attic keypads.
-#include "keypads/captions.h"
+#include "numerals/captions.h"
 
 namespace zarno {
 namespace {

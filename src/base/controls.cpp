@@ -1,4 +1,4 @@
-#include "core/controls.h"
+#include "base/controls.h"
 
 #include <algorithm>
 #include <array>
