@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Refuses an include that points up or sideways between the layers of src/, and Qt below the
-# window. Each layer may include its own headers and those of the layers it lists here; the
+# window, and a source file that no CMakeLists.txt names. Each layer may include its own headers and those of the layers it lists here; the
 # libraries of src/CMakeLists.txt link the same way.
 #   scripts/check-layers.sh [SOURCE_FOLDER]     (default: the src/ of this checkout)
 set -euo pipefail
@@ -54,6 +54,12 @@ for layer in "${!allowed[@]}"; do
                --include='*.h' --include='*.cpp' || true)
   fi
 done
+
+# Source lists are explicit: a file that no CMakeLists.txt names would silently not be built.
+while IFS= read -r file; do
+  grep -rqwF --include=CMakeLists.txt "$(basename "$file")" . ||
+    fault "$file is named in no CMakeLists.txt"
+done < <(find . -name '*.cpp' -printf '%P\n')
 
 if ((faults)); then
   echo "check-layers: $faults include(s) against the layer order" >&2

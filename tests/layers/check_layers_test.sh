@@ -25,4 +25,10 @@ expect_refused "sideways" settings/file_io.cpp '#include "numerals/maya.h"'
 expect_refused "sideways on top" cli/json.cpp '#include "ui/main_window.h"'
 expect_refused "relative" keypads/layout.cpp '#include "../core/host.h"'
 expect_refused "Qt below the window" core/renderers.cpp '#include <QString>'
-echo "every planted include refused"
+rm -rf "$work/src" && cp -r "$src" "$work/src"
+echo 'int Unlisted() { return 0; }' >"$work/src/core/unlisted.cpp"
+if "$check" "$work/src" 2>/dev/null >&2; then
+  echo "not refused: a source file that no CMakeLists.txt names" >&2
+  exit 1
+fi
+echo "every planted include refused, and a source file left out of the build"
