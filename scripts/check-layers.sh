@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Refuses an include that points up or sideways between the layers of src/, and Qt below the
-# window, and a source file that no CMakeLists.txt names. Each layer may include its own headers and those of the layers it lists here; the
-# libraries of src/CMakeLists.txt link the same way.
+# Refuses an include that points up or sideways between the layers of src/, Qt below the
+# window, and a source file that no CMakeLists.txt names. Each layer may include its own
+# headers and those of the layers it lists here; the libraries of src/CMakeLists.txt link the
+# same way.
 #   scripts/check-layers.sh [SOURCE_FOLDER]     (default: the src/ of this checkout)
 set -euo pipefail
 cd "${1:-$(dirname "$0")/../src}"

@@ -205,5 +205,20 @@ TEST(Settings, FontDialogAppliesEvenWhenCancelled) {
   EXPECT_TRUE(std::filesystem::exists(w.host.dir.path() / "Zarno.ini"));
 }
 
+TEST(Settings, DigitFontDialogIsSavedAndComesBackAtTheNextStart) {
+  Window w;
+  w.host.dialog_answer = FontSpec{u"FreeMono", 31, 0xFF00FF, false, true};
+  w.Click(Ctl::Button3);
+  EXPECT_EQ(w.model.State(Ctl::Arab1).font, u"FreeMono");
+  EXPECT_EQ(w.model.Text(Ctl::FontArab1), u"FreeMono");
+  // The next window reads the same settings file.
+  MainWindowModel next(w.host);
+  next.FormCreate();
+  EXPECT_EQ(next.Text(Ctl::FontArab1), u"FreeMono");
+  EXPECT_EQ(next.State(Ctl::Arab1).font, u"FreeMono");
+  EXPECT_EQ(next.State(Ctl::Arab1).font_size, 31);
+  EXPECT_EQ(next.State(Ctl::Arab1).color, 0xFF00FFu);
+}
+
 }  // namespace
 }  // namespace zarno::testing
