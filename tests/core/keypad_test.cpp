@@ -164,7 +164,9 @@ TEST_P(ChineseKeypad, KeysMakeTheNumber) {
   SystemWindow w(NumeralSystem::kKitay);
   for (Ctl key : GetParam().keys) w.Click(key);
   EXPECT_EQ(w.model.Sovr(), GetParam().sovr);
-  if (!w.model.Sovr().empty()) EXPECT_EQ(w.ReadBack(), ParseInt64(w.model.Sovr()));
+  if (!w.model.Sovr().empty()) {
+    EXPECT_EQ(w.ReadBack(), ParseInt64(w.model.Sovr()));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
