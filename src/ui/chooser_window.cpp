@@ -15,6 +15,7 @@
 #include "digits/digit_sets.h"
 #include "ui/process_fonts.h"
 #include "ui/qt_text.h"
+#include "ui/widgets.h"
 
 namespace zarno::ui {
 namespace {
@@ -36,25 +37,47 @@ constexpr int kWideRow = 22;
 const QColor kGrey(128, 128, 128);
 
 // A digit of a row: its ink stands centred on the row's line, whatever the ascent and
-// descent of the font that ends up drawing it, and a wide glyph runs on instead of being cut.
+// descent of the font that ends up drawing it; a glyph larger than its cell (the space to the
+// next digit and between the rows) is drawn smaller, so that neighbours never overlap.
 class DigitGlyph : public QLabel {
  public:
-  using QLabel::QLabel;
+  DigitGlyph(QWidget* parent, const QSizeF& cell) : QLabel(parent), cell_(cell) {}
+
+  // Where the digit's ink falls, in the label, and the font it is drawn in.
+  std::pair<QRectF, QFont> Fitted() const {
+    QFont f = font();
+    const QString glyph = text();
+    for (int step = 0; step < 30 && !glyph.isEmpty(); ++step) {
+      QPainterPath path;
+      path.addText(QPointF(0, 0), f, glyph);
+      const QRectF ink = path.boundingRect();
+      if (ink.isEmpty()) return {QRectF(), f};
+      if ((ink.width() <= cell_.width() && ink.height() <= cell_.height()) || f.pixelSize() <= 6) {
+        return {ink.translated(1 - ink.left(), height() / 2.0 - ink.center().y()), f};
+      }
+      f.setPixelSize(std::max(6, f.pixelSize() - 1));
+    }
+    return {QRectF(), f};
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     const QString glyph = text();
     if (glyph.isEmpty()) return;
-    QPainterPath path;
-    path.addText(QPointF(0, 0), font(), glyph);
-    const QRectF ink = path.boundingRect();
+    const auto [ink, f] = Fitted();
+    if (ink.isEmpty()) return;
     QPainter painter(this);
-    painter.setFont(font());
+    painter.setFont(f);
     painter.setPen(palette().color(QPalette::WindowText));
-    const qreal x = ink.isEmpty() ? 1 : 1 - ink.left();
-    const qreal y = ink.isEmpty() ? height() / 2.0 : height() / 2.0 - ink.center().y();
-    painter.drawText(QPointF(x, y), glyph);
+    // The ink's top left where Fitted placed it.
+    QPainterPath path;
+    path.addText(QPointF(0, 0), f, glyph);
+    const QRectF at_origin = path.boundingRect();
+    painter.drawText(ink.topLeft() - at_origin.topLeft(), glyph);
   }
+
+ private:
+  QSizeF cell_;
 };
 
 QLabel* GreyLabel(QWidget* parent, const QString& text, const QRect& place) {
@@ -91,7 +114,7 @@ Dr10ZnakWindow::Dr10ZnakWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     const int number = static_cast<int>(i) + 1;
     const int y = kFirstRowY + kRowStep * static_cast<int>(i);
     Row row;
-    row.button = new QPushButton(ToQ(r.name), content);
+    row.button = new CaptionButton(ToQ(r.name), content);
     row.button->setObjectName(QStringLiteral("Row%1").arg(number));
     row.button->setAccessibleName(ToQ(r.name));
     row.button->setGeometry(number == kWideRow ? QRect(2, y, 129, 25) : QRect(8, y, 116, 25));
@@ -100,7 +123,8 @@ Dr10ZnakWindow::Dr10ZnakWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     const int label_h = r.digit_height + 14;
     const int label_y = y + 12 - label_h / 2;
     for (int d = 0; d < 10; ++d) {
-      auto* label = new DigitGlyph(content);
+      const int next_x = d < 9 ? kDigitX[d + 1] : kDigitX[9] + kRowStep;
+      auto* label = new DigitGlyph(content, QSizeF(next_x - kDigitX[d] - 3, kRowStep - 2));
       label->setObjectName(QStringLiteral("Row%1Digit%2").arg(number).arg(d));
       label->setGeometry(kDigitX[d], label_y, 2 * r.digit_height, label_h);
       row.digits[d] = label;
@@ -154,6 +178,11 @@ void Dr10ZnakWindow::Refresh(const QString& font_arab1, const QString& font_arab
     const auto digits = DigitsOf(*set, FromQ(font_arab1));
     for (int d = 0; d < 10; ++d) row.digits[d]->setText(ToQ(digits[d]));
   }
+}
+
+QRectF Dr10ZnakWindow::DigitInk(int row, int digit) const {
+  const auto* label = static_cast<const DigitGlyph*>(DigitLabel(row, digit));
+  return label->Fitted().first.translated(label->pos());
 }
 
 void Dr10ZnakWindow::closeEvent(QCloseEvent* event) {

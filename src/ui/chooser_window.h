@@ -22,6 +22,8 @@ class Dr10ZnakWindow : public QWidget {
 
   QPushButton* RowButton(int row) const { return rows_.at(row - 1).button; }
   QLabel* DigitLabel(int row, int digit) const { return rows_.at(row - 1).digits[digit]; }
+  // Where the ink of a digit falls, in the coordinates of the rows.
+  QRectF DigitInk(int row, int digit) const;
   QLabel* FontNameLabel(int row) const { return rows_.at(row - 1).font_name; }
   int RowCount() const { return static_cast<int>(rows_.size()); }
 

@@ -238,7 +238,8 @@ QWidget* MainWindow::CreateControl(Ctl c) {
       break;
     }
     case ControlKind::kButton:
-      w = c == Ctl::Zarno ? new SignButton(surface_) : new QPushButton(surface_);
+      w = c == Ctl::Zarno ? static_cast<QWidget*>(new SignButton(surface_))
+                          : new CaptionButton(surface_);
       if (c == Ctl::Zarno) w->setToolTip(QStringLiteral("Подбор ширины знака зарно"));
       break;
     case ControlKind::kKey:
@@ -580,37 +581,71 @@ void MainWindow::MirrorFontList() {
 }
 
 void MainWindow::PlaceValueLabels() {
-  std::vector<QRect> taken;
+  // Keys, boxes, panels and the output: no value label may lie on them.
+  std::vector<QRect> controls;
   for (int i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Ctl>(i);
     if ((IsKeypadControl(c) || c == Ctl::Kiril) && model_->State(c).shown) {
-      taken.push_back(widgets_[i]->geometry());
+      controls.push_back(widgets_[i]->geometry());
     }
   }
   // Right of the radio column, above the digit strip, left of the settings panel.
   const QRect keypad_area(80, 90, 376, 316);
-  for (int i = 0; i < kControlCount; ++i) {
-    QLabel* label = value_labels_[i];
-    if (label == nullptr) continue;
-    const ControlState& key = model_->State(static_cast<Ctl>(i));
-    if (!key.shown) {
-      label->hide();
-      continue;
+  // Two labels side by side keep a gap, so that "500" and "600" do not read as one number.
+  constexpr int kGap = 2;
+  std::vector<QRect> labels;
+  const auto free = [&](const QRect& r) {
+    return keypad_area.contains(r) &&
+           std::none_of(controls.begin(), controls.end(),
+                        [&](const QRect& t) { return t.intersects(r); }) &&
+           std::none_of(labels.begin(), labels.end(), [&](const QRect& t) {
+             return t.adjusted(-kGap, 0, kGap, 0).intersects(r);
+           });
+  };
+  // A label stands under its key; where the key's variant box stands there, beside or under
+  // the box, in a smaller type if it must. The labels with their place under the key free go
+  // first, so that a label moved aside never pushes another one from its place.
+  std::vector<int> aside;
+  for (int pass = 0; pass < 2; ++pass) {
+    // The labels moved aside are placed from the last key back, so that a label that moves
+    // left of its box leaves the room right of the box before it to that box's own label.
+    const std::vector<int> order =
+        pass == 0 ? std::vector<int>() : std::vector<int>(aside.rbegin(), aside.rend());
+    const int count = pass == 0 ? kControlCount : static_cast<int>(order.size());
+    for (int n = 0; n < count; ++n) {
+      const int i = pass == 0 ? n : order[n];
+      QLabel* label = value_labels_[i];
+      if (label == nullptr) continue;
+      const ControlState& key = model_->State(static_cast<Ctl>(i));
+      if (!key.shown) {
+        label->hide();
+        continue;
+      }
+      std::optional<QRect> place;
+      for (const int pixels : {9, 8, 7}) {
+        QFont f = label->font();
+        f.setPixelSize(pixels);
+        const QSize size = QFontMetrics(f).size(0, label->text()) + QSize(2, 0);
+        const auto candidates = ValueLabelCandidates(ToQ(key.place), size, controls);
+        const int tried = pass == 0 ? 1 : static_cast<int>(candidates.size());
+        for (int k = 0; k < tried && !place; ++k) {
+          if (free(candidates[k])) place = candidates[k];
+        }
+        if (place) {
+          label->setFont(f);
+          break;
+        }
+        if (pass == 0) break;
+      }
+      if (!place) {
+        if (pass == 0) aside.push_back(i);
+        label->hide();
+        continue;
+      }
+      label->setGeometry(*place);
+      label->show();
+      labels.push_back(*place);
     }
-    const QSize size = QFontMetrics(label->font()).size(0, label->text()) + QSize(2, 0);
-    const auto candidates = ValueLabelCandidates(ToQ(key.place), size, taken);
-    const auto free = std::find_if(candidates.begin(), candidates.end(), [&](const QRect& r) {
-      return keypad_area.contains(r) &&
-             std::none_of(taken.begin(), taken.end(),
-                          [&](const QRect& t) { return t.intersects(r); });
-    });
-    if (free == candidates.end()) {
-      label->hide();
-      continue;
-    }
-    label->setGeometry(*free);
-    label->show();
-    taken.push_back(*free);
   }
 }
 

@@ -37,41 +37,59 @@ QRectF InkAt(const QString& text, const QFont& font, const QPointF& origin) {
 
 }  // namespace
 
-void DrawFittedText(QPainter& painter, const QRectF& area, const QString& text, QFont font,
-                    const QColor& color) {
-  if (text.isEmpty() || area.isEmpty()) return;
+FittedText FitText(const QRectF& area, const QString& text, QFont font) {
+  FittedText fitted{font, area.center(), {}};
+  if (text.isEmpty() || area.isEmpty()) return fitted;
   const QRectF room = area.adjusted(1, 1, -1, -1);
-  QPointF origin;
   for (int step = 0; step < 40; ++step) {
     // Centred as a button centres its caption: the advance across, the line box down.
     const QFontMetricsF metrics(font);
-    origin = QPointF(room.center().x() - metrics.horizontalAdvance(text) / 2,
-                     room.center().y() + (metrics.ascent() - metrics.descent()) / 2);
-    const QRectF ink = InkAt(text, font, origin);
-    if (ink.isEmpty()) break;  // spaces only, or a sign no font has
-    if (ink.width() <= room.width() && ink.height() <= room.height()) {
+    fitted.font = font;
+    fitted.origin = QPointF(room.center().x() - metrics.horizontalAdvance(text) / 2,
+                            room.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+    fitted.ink = InkAt(text, font, fitted.origin);
+    if (fitted.ink.isEmpty()) break;  // spaces only, or a sign no font has
+    if (fitted.ink.width() <= room.width() && fitted.ink.height() <= room.height()) {
       // It fits: move it in where it stands out (a tall sign, a mark above the line).
       qreal dx = 0;
       qreal dy = 0;
-      if (ink.left() < room.left()) dx = room.left() - ink.left();
-      if (ink.right() > room.right()) dx = room.right() - ink.right();
-      if (ink.top() < room.top()) dy = room.top() - ink.top();
-      if (ink.bottom() > room.bottom()) dy = room.bottom() - ink.bottom();
-      origin += QPointF(dx, dy);
+      if (fitted.ink.left() < room.left()) dx = room.left() - fitted.ink.left();
+      if (fitted.ink.right() > room.right()) dx = room.right() - fitted.ink.right();
+      if (fitted.ink.top() < room.top()) dy = room.top() - fitted.ink.top();
+      if (fitted.ink.bottom() > room.bottom()) dy = room.bottom() - fitted.ink.bottom();
+      fitted.origin += QPointF(dx, dy);
+      fitted.ink.translate(dx, dy);
       break;
     }
     const qreal size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
     if (size <= 4) break;
     font.setPointSizeF(size * 0.9);
   }
+  return fitted;
+}
+
+void DrawFittedText(QPainter& painter, const QRectF& area, const QString& text, QFont font,
+                    const QColor& color) {
+  if (text.isEmpty() || area.isEmpty()) return;
+  const FittedText fitted = FitText(area, text, font);
   painter.save();
-  painter.setFont(font);
+  painter.setFont(fitted.font);
   painter.setPen(color);
-  painter.drawText(origin, text);
+  painter.drawText(fitted.origin, text);
   painter.restore();
 }
 
 // ---- SignButton -------------------------------------------------------------------------
+
+QRectF SignButton::SignArea() const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  // Two pixels inside the face the style leaves for the caption.
+  return QRectF(style()->subElementRect(QStyle::SE_PushButtonContents, &option, this))
+      .adjusted(1, 1, -1, -1);
+}
+
+QRectF SignButton::CaptionInk() const { return FitText(SignArea(), text(), font()).ink; }
 
 void SignButton::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
@@ -80,10 +98,39 @@ void SignButton::paintEvent(QPaintEvent*) {
   const QString caption = option.text;
   option.text.clear();
   painter.drawControl(QStyle::CE_PushButton, option);
-  const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
   const QColor color =
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
-  DrawFittedText(painter, area.adjusted(-1, -1, 1, 1), caption, font(), color);
+  DrawFittedText(painter, SignArea(), caption, font(), color);
+}
+
+// ---- CaptionButton ------------------------------------------------------------------------
+
+int CaptionButton::CaptionRoom() const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  // A few pixels of the face stay free on each side, as on a button whose caption fits.
+  return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width() - 8;
+}
+
+QFont CaptionButton::CaptionFont() const {
+  QFont f = font();
+  const int room = CaptionRoom();
+  while (QFontMetrics(f).horizontalAdvance(text()) > room) {
+    const qreal size = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
+    if (size <= 5) break;  // smaller than this is no longer read
+    f.setPointSizeF(size - 0.5);
+  }
+  return f;
+}
+
+void CaptionButton::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const QFont caption_font = CaptionFont();
+  painter.setFont(caption_font);
+  option.fontMetrics = QFontMetrics(caption_font);
+  painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 // ---- TogglePanel ------------------------------------------------------------------------

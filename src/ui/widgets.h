@@ -15,16 +15,44 @@ class QMenu;
 
 namespace zarno::ui {
 
-// Draws `text` centred in `area`; when its ink would stand out of the area, moves it in, and
-// when it is larger than the area, draws it smaller, so that a sign is never clipped.
+// Where and how large `text` is drawn in `area`: centred; when its ink would stand out of the
+// area, moved in, and when it is larger than the area, smaller, so that a sign is never clipped.
+struct FittedText {
+  QFont font;
+  QPointF origin;  // of the baseline
+  QRectF ink;      // where the ink falls
+};
+FittedText FitText(const QRectF& area, const QString& text, QFont font);
 void DrawFittedText(QPainter& painter, const QRectF& area, const QString& text, QFont font,
                     const QColor& color);
 
-// A keypad key or digit button: a push button whose sign is always drawn whole.
+// A keypad key or digit button: a push button whose sign is always drawn whole, a little
+// inside its face, so that a sign drawn as large as its em (the Chinese zero ◯) does not run
+// into the key's edge.
 class SignButton : public QPushButton {
   Q_OBJECT
  public:
   using QPushButton::QPushButton;
+  // Where the sign's ink falls on the key.
+  QRectF CaptionInk() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QRectF SignArea() const;
+};
+
+// A push button whose caption is drawn smaller when it is wider than the button, instead of
+// being clipped.
+class CaptionButton : public QPushButton {
+  Q_OBJECT
+ public:
+  using QPushButton::QPushButton;
+  // The font the caption is drawn in.
+  QFont CaptionFont() const;
+  // The width the caption may take.
+  int CaptionRoom() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
