@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the window for the documentation: docs/window-<system>.png (one per numeral
-# system, each with a sample number), docs/window-settings.png and docs/chooser.png.
+# system, each with a sample number, and a few numerals wider than their field),
+# docs/window-settings.png and docs/chooser.png.
 # Drawn offscreen, in a temporary folder, so no display is needed and no Zarno.ini is touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."

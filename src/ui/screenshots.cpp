@@ -19,6 +19,7 @@ struct Sample {
   zarno::Ctl radio;
   const char* file;
   std::u16string_view number;
+  int size = 28;  // the default size of the numeral
 };
 
 constexpr Sample kSamples[] = {
@@ -32,6 +33,10 @@ constexpr Sample kSamples[] = {
     {zarno::Ctl::GrekAttich, "window-greek-attic.png", u"249999"},
     {zarno::Ctl::Maya, "window-maya.png", u"4294967295"},
     {zarno::Ctl::Iudeyskie, "window-hebrew.png", u"5784"},
+    // Numerals wider than their field, drawn smaller so that they stand whole.
+    {zarno::Ctl::GrekAttich, "window-greek-attic-1999.png", u"1999"},
+    {zarno::Ctl::RimRadio, "window-roman-3888.png", u"3888"},
+    {zarno::Ctl::RimRadio, "window-roman-1999-size-60.png", u"1999", 60},
 };
 
 }  // namespace
@@ -69,10 +74,12 @@ int main(int argc, char* argv[]) {
   for (const Sample& s : kSamples) {
     static_cast<QAbstractButton*>(window.Widget(zarno::Ctl::Button1))->click();
     static_cast<QAbstractButton*>(window.Widget(s.radio))->click();
+    window.Model().SetSpinValue(s.size);
     window.Model().SetText(zarno::Ctl::Sovr, s.number);
     window.Sync();
     save(&window, s.file);
   }
+  window.Model().SetSpinValue(28);
   // The settings panel, with the font lists.
   static_cast<QAbstractButton*>(window.Widget(zarno::Ctl::Nastroyki))->click();
   save(&window, "window-settings.png");
