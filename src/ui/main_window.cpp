@@ -603,50 +603,44 @@ void MainWindow::PlaceValueLabels() {
            });
   };
   // A label stands under its key; where the key's variant box stands there, beside or under
-  // the box, in a smaller type if it must. The labels with their place under the key free go
-  // first, so that a label moved aside never pushes another one from its place.
+  // the box, in a smaller type if it must. With `under_only`, only the place under the key in
+  // the full type is tried.
+  const auto place_label = [&](int i, bool under_only) {
+    QLabel* label = value_labels_[i];
+    const ControlState& key = model_->State(static_cast<Ctl>(i));
+    for (const int pixels : {9, 8, 7}) {
+      QFont f = label->font();
+      f.setPixelSize(pixels);
+      const QSize size = QFontMetrics(f).size(0, label->text()) + QSize(2, 0);
+      const auto candidates = ValueLabelCandidates(ToQ(key.place), size, controls);
+      const auto last = under_only ? candidates.begin() + 1 : candidates.end();
+      const auto found = std::find_if(candidates.begin(), last, free);
+      if (found != last) {
+        label->setFont(f);
+        label->setGeometry(*found);
+        label->show();
+        labels.push_back(*found);
+        return true;
+      }
+      if (under_only) break;
+    }
+    label->hide();
+    return false;
+  };
+  // The labels whose place under the key is free go first, so that a label moved aside never
+  // pushes another one from its place.
   std::vector<int> aside;
-  for (int pass = 0; pass < 2; ++pass) {
-    // The labels moved aside are placed from the last key back, so that a label that moves
-    // left of its box leaves the room right of the box before it to that box's own label.
-    const std::vector<int> order =
-        pass == 0 ? std::vector<int>() : std::vector<int>(aside.rbegin(), aside.rend());
-    const int count = pass == 0 ? kControlCount : static_cast<int>(order.size());
-    for (int n = 0; n < count; ++n) {
-      const int i = pass == 0 ? n : order[n];
-      QLabel* label = value_labels_[i];
-      if (label == nullptr) continue;
-      const ControlState& key = model_->State(static_cast<Ctl>(i));
-      if (!key.shown) {
-        label->hide();
-        continue;
-      }
-      std::optional<QRect> place;
-      for (const int pixels : {9, 8, 7}) {
-        QFont f = label->font();
-        f.setPixelSize(pixels);
-        const QSize size = QFontMetrics(f).size(0, label->text()) + QSize(2, 0);
-        const auto candidates = ValueLabelCandidates(ToQ(key.place), size, controls);
-        const int tried = pass == 0 ? 1 : static_cast<int>(candidates.size());
-        for (int k = 0; k < tried && !place; ++k) {
-          if (free(candidates[k])) place = candidates[k];
-        }
-        if (place) {
-          label->setFont(f);
-          break;
-        }
-        if (pass == 0) break;
-      }
-      if (!place) {
-        if (pass == 0) aside.push_back(i);
-        label->hide();
-        continue;
-      }
-      label->setGeometry(*place);
-      label->show();
-      labels.push_back(*place);
+  for (int i = 0; i < kControlCount; ++i) {
+    if (value_labels_[i] == nullptr) continue;
+    if (!model_->State(static_cast<Ctl>(i)).shown) {
+      value_labels_[i]->hide();
+    } else if (!place_label(i, true)) {
+      aside.push_back(i);
     }
   }
+  // The others from the last key back, so that a label that moves left of its box leaves the
+  // room right of the box before it to that box's own label.
+  for (auto it = aside.rbegin(); it != aside.rend(); ++it) place_label(*it, false);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
