@@ -7,6 +7,8 @@
 
 namespace zarno {
 
+class SettingsStore;  // settings/settings_store.h
+
 // A font as the font dialog shows it.
 struct FontSpec {
   std::u16string family;
@@ -42,6 +44,9 @@ class Host {
   virtual void OpenHelpPage(std::string_view /*page*/) {}
   // The settings file; "Zarno.ini" in the current directory.
   virtual std::string SettingsPath() { return "Zarno.ini"; }
+  // Settings kept elsewhere than in that file (in memory, for tests and fuzzing); null for
+  // the file.
+  virtual SettingsStore* SettingsElsewhere() { return nullptr; }
 };
 
 }  // namespace zarno

@@ -169,6 +169,7 @@ bool MainWindowModel::SetText(Ctl c, std::u16string_view text) {
       Dr10Znak_NameChange();
     }
   } else if (KindOf(c) == ControlKind::kFontBox) {
+    text = text.substr(0, kFontBoxMaxLength);
     if (Text(c) != text) {
       S(c).caption = text;
       FontBoxChange(c);

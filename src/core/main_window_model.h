@@ -36,6 +36,13 @@ inline constexpr std::u16string_view kShippedFontFamily = u"Kolvana+";
 inline constexpr int kNarrowWidth = 461;
 inline constexpr int kWideWidth = 700;
 inline constexpr int kFontBoxCount = 12;
+// The longest text a font box takes, as an edit's length limit does: no font name comes near
+// it, and a line of the settings file holds no more.
+inline constexpr std::size_t kFontBoxMaxLength = 255;
+// The font sizes, in points, that the output fields are drawn at: a size read from the
+// settings file is brought within them (a size of 200 stays 200).
+inline constexpr int kMinOutputPoints = 1;
+inline constexpr int kMaxOutputPoints = 400;
 
 class MainWindowModel {
  public:
@@ -187,6 +194,9 @@ class MainWindowModel {
   bool SettingsFileExists();
 
  private:
+  // Runs use(store) with the host's settings store: the file, or the host's own.
+  template <typename F>
+  auto WithSettingsStore(F use);
   void StartKeypadAndDigits();
   void FinishStart();
   ControlState& S(Ctl c) { return controls_[Index(c)]; }

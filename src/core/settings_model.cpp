@@ -8,6 +8,7 @@
 #include "settings/font_choice.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 
 namespace zarno {
 namespace {
@@ -26,6 +27,12 @@ bool TakesCyrillicFont(Ctl c) {
     default:
       return false;
   }
+}
+
+// A size from the file as the output fields can be drawn at; beyond them the window would
+// draw nothing, and the thousands sign's height in twips would overflow.
+int OutputPoints(std::int32_t points) {
+  return std::clamp<std::int32_t>(points, kMinOutputPoints, kMaxOutputPoints);
 }
 
 }  // namespace
@@ -56,13 +63,19 @@ void MainWindowModel::FillFontLists() {
   }
 }
 
+template <typename F>
+auto MainWindowModel::WithSettingsStore(F use) {
+  if (SettingsStore* elsewhere = host_.SettingsElsewhere()) return use(*elsewhere);
+  SettingsFileStore file(host_.SettingsPath());
+  return use(file);
+}
+
 bool MainWindowModel::SettingsFileExists() {
-  std::error_code ec;
-  return std::filesystem::exists(host_.SettingsPath(), ec);
+  return WithSettingsStore([](SettingsStore& s) { return s.Exists(); });
 }
 
 void MainWindowModel::LoadSettings() {
-  SettingsRead read = ReadSettingsFile(host_.SettingsPath());
+  SettingsRead read = WithSettingsStore([](SettingsStore& s) { return s.Read(); });
   if (read.outcome == SettingsRead::Outcome::kNoFile) return;
   if (read.outcome == SettingsRead::Outcome::kError) {
     host_.ReportError(read.error);
@@ -97,13 +110,13 @@ void MainWindowModel::LoadSettings() {
     switch (*key) {
       case SettingKey::kKirilFontSize:
         SetSpinValue(*number);
-        S(Ctl::Kiril).font_size = *number;
+        S(Ctl::Kiril).font_size = OutputPoints(*number);
         break;
       case SettingKey::kKirilFontColor:
         S(Ctl::Kiril).color = static_cast<std::uint32_t>(*number);
         break;
       case SettingKey::kFontArabSize:
-        S(Ctl::Arab1).font_size = *number;
+        S(Ctl::Arab1).font_size = OutputPoints(*number);
         break;
       case SettingKey::kFontArabColor:
         S(Ctl::Arab1).color = static_cast<std::uint32_t>(*number);
@@ -124,7 +137,8 @@ void MainWindowModel::SaveSettings() {
   v.kiril_font_color = static_cast<std::int32_t>(State(Ctl::Kiril).color);
   v.font_arab_size = State(Ctl::Arab1).font_size;
   v.font_arab_color = static_cast<std::int32_t>(State(Ctl::Arab1).color);
-  const auto error = WriteSettingsFile(host_.SettingsPath(), SettingsEntriesOf(v));
+  const auto error =
+      WithSettingsStore([&v](SettingsStore& s) { return s.Write(SettingsEntriesOf(v)); });
   settings_busy_ = false;
   if (error) host_.ReportError(*error);
 }
@@ -134,7 +148,8 @@ void MainWindowModel::ChooseFonts() {
   settings_busy_ = true;
   const FontsByBox fonts =
       ChooseDefaultFonts([this](std::u16string_view name) { return FontPresent(name); });
-  const auto error = WriteSettingsFile(host_.SettingsPath(), DefaultSettingsEntries(fonts));
+  const auto error = WithSettingsStore(
+      [&fonts](SettingsStore& s) { return s.Write(DefaultSettingsEntries(fonts)); });
   settings_busy_ = false;
   if (error) host_.ReportError(*error);
 }

@@ -1,11 +1,14 @@
 #include "settings/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <random>
 
 namespace zarno {
@@ -53,12 +56,63 @@ std::filesystem::path TemporaryName(const std::filesystem::path& dir,
                                     const std::filesystem::path& name) {
   static std::atomic<unsigned> counter{0};
   thread_local std::minstd_rand random{std::random_device{}()};
-  std::string tmp = "." + name.string() + ".tmp-" + std::to_string(::getpid()) + "-" +
+  std::string tmp = TemporaryFilePrefix(name) + std::to_string(::getpid()) + "-" +
                     std::to_string(counter++) + "-" + std::to_string(random() % 1000000);
   return dir / tmp;
 }
 
+// The file a chain of symbolic links ends at (path itself when it is no link).
+std::error_code FollowLinks(std::filesystem::path& path) {
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
+    std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n < 0) return LastError();
+    if (static_cast<std::size_t>(n) >= target.size()) {
+      return std::make_error_code(std::errc::filename_too_long);  // it grew under us
+    }
+    target.resize(static_cast<std::size_t>(n));
+    const std::filesystem::path next(target);
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return std::make_error_code(std::errc::too_many_symbolic_link_levels);
+}
+
+// Removes the temporary files of writers that died before renaming them. A name whose
+// process id is not running any more is stale; a live process may still be writing its own.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& dir,
+                               const std::filesystem::path& name) {
+  const std::string prefix = TemporaryFilePrefix(name);
+  DIR* d = ::opendir(dir.c_str());
+  if (d == nullptr) return;
+  while (const dirent* e = ::readdir(d)) {
+    const std::string_view entry = e->d_name;
+    if (!entry.starts_with(prefix)) continue;
+    const std::string_view rest = entry.substr(prefix.size());
+    pid_t pid = 0;
+    const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+    if (ec != std::errc() || end == rest.data() || *end != '-' || pid <= 0) continue;
+    if (pid == ::getpid() || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
+    struct stat st;
+    const std::filesystem::path stale = dir / entry;
+    if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(stale.c_str());
+  }
+  ::closedir(d);
+}
+
+// Whether the file may be replaced: not when it has no write bit at all (root included), nor
+// when the system would not let this process write it.
+bool MayReplace(const std::filesystem::path& path, const struct stat& st) {
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 }  // namespace
+
+std::string TemporaryFilePrefix(const std::filesystem::path& name) {
+  return "." + name.string() + ".tmp-";
+}
 
 FileBytes ReadWholeFile(const std::filesystem::path& path, std::size_t max_bytes) {
   FileBytes out;
@@ -105,7 +159,9 @@ FileBytes ReadWholeFile(const std::filesystem::path& path, std::size_t max_bytes
   return out;
 }
 
-std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+std::error_code ReplaceFileAtomically(const std::filesystem::path& given, std::string_view bytes) {
+  std::filesystem::path path = given;
+  if (const std::error_code ec = FollowLinks(path)) return ec;
   const std::filesystem::path name = path.filename();
   if (name.empty() || name == "." || name == "..") {
     return std::make_error_code(std::errc::is_a_directory);
@@ -113,10 +169,13 @@ std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::st
   std::filesystem::path dir = path.parent_path();
   if (dir.empty()) dir = ".";
 
-  // Keep the permission bits the user gave the old file; a new file gets 0666 less the umask
-  // from open() itself.
+  // The file being replaced gives the new one its permission bits and owner.
   struct stat old;
-  const bool keep_mode = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  const bool replacing = ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  if (replacing && !MayReplace(path, old)) {
+    return std::make_error_code(std::errc::permission_denied);
+  }
+  RemoveStaleTemporaryFiles(dir, name);
 
   std::filesystem::path tmp;
   int raw_fd = -1;
@@ -133,7 +192,14 @@ std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::st
     return ec;
   };
   if (!WriteAll(fd.get(), bytes)) return fail(LastError());
-  if (keep_mode) ::fchmod(fd.get(), old.st_mode & 07777);  // best effort: the data matters
+  if (replacing) {
+    // Best effort: the data matters more. The owner first, since a change of owner clears
+    // the setuid and setgid bits anyway; those, and the sticky bit, are never passed on.
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+      (void)::fchown(fd.get(), old.st_uid, old.st_gid);
+    }
+    ::fchmod(fd.get(), old.st_mode & 0777);
+  }
   if (::fsync(fd.get()) != 0) return fail(LastError());
   if (fd.Close() != 0) return fail(LastError());
   if (::rename(tmp.c_str(), path.c_str()) != 0) return fail(LastError());

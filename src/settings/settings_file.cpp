@@ -176,11 +176,77 @@ std::string EncodeSettingsText(const std::vector<SettingsEntry>& entries) {
   return out;
 }
 
+namespace {
+
+// What keeps one entry from reading back as it was written, checked in the order a user is
+// most likely to meet it.
+std::optional<std::u16string_view> EntryFault(const SettingsEntry& e, bool first) {
+  auto holds = [&e](std::u16string_view chars) {
+    return e.key.find_first_of(chars) != std::u16string::npos ||
+           e.value.find_first_of(chars) != std::u16string::npos;
+  };
+  if (holds(u"\r\n")) return u"содержит перевод строки";
+  if (e.value.find(u'=') != std::u16string::npos) return u"содержит знак «=»";
+  if (e.key.size() + 1 + e.value.size() > kMaxSettingsLine) {
+    return u"длиннее 255 знаков вместе с ключом";
+  }
+  if (holds(std::u16string_view(u"\0", 1))) return u"содержит нулевой знак";
+  if (FromUtf8(ToUtf8(e.key)) != e.key || FromUtf8(ToUtf8(e.value)) != e.value) {
+    return u"содержит одиночный суррогатный знак";
+  }
+  if (first && e.key.starts_with(u'\uFEFF')) return u"начинается со знака U+FEFF";
+  return std::nullopt;
+}
+
+// The key as the message shows it: a key of our own is short and plain.
+std::u16string KeyForMessage(std::u16string_view key) {
+  constexpr std::size_t kShown = 40;
+  std::u16string shown;
+  for (char16_t c : key.substr(0, kShown)) shown += c < u' ' ? u'?' : c;
+  if (key.size() > kShown) shown += u'…';
+  return shown;
+}
+
+}  // namespace
+
+std::optional<std::u16string> UnwritableSettingsReason(const std::vector<SettingsEntry>& entries) {
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (const auto fault = EntryFault(entries[i], i == 0)) {
+      return u"значение " + KeyForMessage(entries[i].key) + u" " + std::u16string(*fault) +
+             u"; такое значение не сохраняется";
+    }
+  }
+  return std::nullopt;
+}
+
+EncodedSettings EncodeSettingsForWriting(const std::vector<SettingsEntry>& entries,
+                                         std::u16string_view file_name) {
+  EncodedSettings out;
+  std::optional<std::u16string> reason = UnwritableSettingsReason(entries);
+  if (!reason) {
+    out.bytes = EncodeSettingsText(entries);
+    // The rule that the reasons above spell out: what is written reads back the same.
+    if (out.bytes.size() > kMaxSettingsFileBytes) {
+      reason = u"файл был бы больше 16 МиБ";
+    } else if (ParseSettingsText(out.bytes) != entries) {
+      reason = u"записанное не прочиталось бы так же";
+    }
+  }
+  if (reason) {
+    out.bytes.clear();
+    out.error = u"Не удалось записать файл " + std::u16string(file_name) + u": " + *reason;
+  }
+  return out;
+}
+
 std::optional<std::u16string> WriteSettingsFile(const std::filesystem::path& path,
                                                 const std::vector<SettingsEntry>& entries) {
-  const std::error_code ec = ReplaceFileAtomically(path, EncodeSettingsText(entries));
+  const std::u16string name = FileNameText(path);
+  const EncodedSettings encoded = EncodeSettingsForWriting(entries, name);
+  if (encoded.error) return encoded.error;
+  const std::error_code ec = ReplaceFileAtomically(path, encoded.bytes);
   if (!ec) return std::nullopt;
-  return u"Не удалось записать файл " + FileNameText(path) + u": " + FromUtf8(ec.message());
+  return u"Не удалось записать файл " + name + u": " + FromUtf8(ec.message());
 }
 
 }  // namespace zarno

@@ -71,8 +71,26 @@ std::u16string NotAnIntegerMessage(std::u16string_view value);
 // (plain ASCII for ASCII names). Keys and values are written as given.
 std::string EncodeSettingsText(const std::vector<SettingsEntry>& entries);
 
-// Replaces the file by the entries, atomically: on failure the old file stays as it was and
-// the text for the error box is returned; nullopt means the file is written.
+// Why the entries cannot be written so that reading the file gives them back, as a reason for
+// the error box ("значение Kirillitsa_Font_Name содержит перевод строки"); nullopt when they
+// can. Such entries are never written: a line break in a font name would add a line of its
+// own making, a "=" in a value moves the split, a longer line or a NUL is skipped by the
+// reader, a lone surrogate has no UTF-8 form, and U+FEFF at the start reads as a byte order
+// mark.
+std::optional<std::u16string> UnwritableSettingsReason(const std::vector<SettingsEntry>& entries);
+
+// The bytes to store for the entries, or the text for the error box that refuses them
+// ("Не удалось записать файл <name>: <reason>").
+struct EncodedSettings {
+  std::string bytes;
+  std::optional<std::u16string> error;
+};
+EncodedSettings EncodeSettingsForWriting(const std::vector<SettingsEntry>& entries,
+                                         std::u16string_view file_name);
+
+// Replaces the file by the entries, atomically: on failure, and for entries that could not be
+// read back, the old file stays as it was and the text for the error box is returned; nullopt
+// means the file is written.
 std::optional<std::u16string> WriteSettingsFile(const std::filesystem::path& path,
                                                 const std::vector<SettingsEntry>& entries);
 

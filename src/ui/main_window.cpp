@@ -306,6 +306,7 @@ QWidget* MainWindow::CreateControl(Ctl c) {
       box->setEditable(true);
       box->setInsertPolicy(QComboBox::NoInsert);
       box->setMaxVisibleItems(25);
+      box->lineEdit()->setMaxLength(static_cast<int>(kFontBoxMaxLength));
       box->setModel(font_list_model_);
       w = box;
       break;
@@ -401,7 +402,7 @@ QFont MainWindow::FontOf(Ctl c, const ControlState& s) const {
   font.setFamilies(FamiliesWithOurs(family));
   const int points = s.font_size > 0 ? s.font_size : design.points > 0 ? design.points : kUiPoints;
   // The settings file may hold any size; the widgets take what a font can be drawn at.
-  font.setPointSize(std::clamp(points, 1, 400));
+  font.setPointSize(std::clamp(points, kMinOutputPoints, kMaxOutputPoints));
   font.setBold(s.bold || design.bold);
   font.setItalic(s.italic);
   return font;

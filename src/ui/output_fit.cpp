@@ -94,7 +94,8 @@ void FillOutputDocument(QTextDocument& doc, const OutputText& out, int points) {
     QFont fragment = font;
     QTextCharFormat format;
     if (run.height_twips) {
-      const qreal run_points = std::clamp(*run.height_twips / 20.0 * scale, 1.0, 400.0);
+      const qreal run_points = std::clamp(*run.height_twips / 20.0 * scale, qreal{kMinOutputPoints},
+                                          qreal{kMaxOutputPoints});
       fragment.setPointSizeF(run_points);
       format.setFontPointSize(run_points);
     }
