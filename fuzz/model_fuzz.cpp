@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "base/number.h"
 #include "core/main_window_model.h"
 #include "digits/digit_sets.h"
+#include "settings/settings_store.h"
 
 using namespace zarno;
 
@@ -22,14 +22,10 @@ class FuzzHost : public Host {
   std::vector<std::u16string> InstalledFontFamilies() override {
     return {u"DejaVu Sans", u"Kolvana+", u"Arial Unicode MS"};
   }
-  std::string SettingsPath() override {
-    static const std::string path = [] {
-      const auto dir = std::filesystem::temp_directory_path() / "zarno-model-fuzz";
-      std::filesystem::create_directories(dir);
-      return (dir / "Zarno.ini").string();
-    }();
-    return path;
-  }
+  // In memory: a file on the disk, flushed at every save, would slow the run a hundredfold.
+  SettingsStore* SettingsElsewhere() override { return &settings; }
+
+  SettingsMemoryStore settings;
 };
 
 constexpr char16_t kAlphabet[] = u"0123456789000x-\u0663 \uE070";

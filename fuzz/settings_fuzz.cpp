@@ -69,6 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool leading_mark = !entries.empty() && entries[0].key.starts_with(u'\uFEFF');
   if (!leading_mark) Check(ParseSettingsText(EncodeSettingsText(entries)) == entries);
 
+  // The writer stores only what reads back: it refuses the entries or its bytes give them.
+  const EncodedSettings encoded = EncodeSettingsForWriting(entries, u"Zarno.ini");
+  Check(encoded.error.has_value() == UnwritableSettingsReason(entries).has_value() ||
+        encoded.error.has_value());
+  if (!encoded.error) Check(ParseSettingsText(encoded.bytes) == entries);
+  if (leading_mark) Check(encoded.error.has_value());
+
   // The file path reads the same as memory.
   {
     std::ofstream out(ScratchFile(), std::ios::binary | std::ios::trunc);

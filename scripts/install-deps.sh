@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what Зарно needs to build, test and run, from Debian 12 packages, when missing.
-# Needs root (or sudo). Usage: scripts/install-deps.sh [build|run|test]
+# Needs root (or sudo). Usage: scripts/install-deps.sh [build|run|test|fuzz]
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config libfontconfig-dev qt6-base-dev)
@@ -8,12 +8,14 @@ fonts=(fonts-dejavu-core fonts-dejavu-extra fonts-freefont-ttf fonts-arphic-umin
 test=(libgtest-dev libgmock-dev libbenchmark-dev libicu-dev python3-fonttools python3-munkres
       python3-defcon)
 run=(xvfb)
+fuzz=(cmake ninja-build clang pkg-config libfontconfig-dev)
 
 case "${1:-test}" in
   build) wanted=("${build[@]}") ;;
   run) wanted=("${build[@]}" "${fonts[@]}" "${run[@]}") ;;
   test) wanted=("${build[@]}" "${fonts[@]}" "${test[@]}") ;;
-  *) echo "usage: $0 [build|run|test]" >&2; exit 2 ;;
+  fuzz) wanted=("${fuzz[@]}") ;;
+  *) echo "usage: $0 [build|run|test|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()

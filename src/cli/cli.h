@@ -5,13 +5,19 @@
 //   convert [options] [N...] write numbers in a numeral system or a digit set
 //   read --system NAME [TEXT...]  the number a numeral text stands for
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/controls.h"
+
+namespace zarno {
+class SettingsStore;
+}
 
 namespace zarno::cli {
 
@@ -23,6 +29,15 @@ inline constexpr int kUsage = 2;
 int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
 
 int Replay(std::istream& script, std::ostream& out, std::ostream& err);
+
+// What a replayed session finds around it; an empty member means what the plain Replay uses:
+// the system's fonts, our font installed for the user, the settings file "Zarno.ini".
+struct ReplayWorld {
+  std::function<std::vector<std::u16string>()> font_families;
+  std::function<bool()> install_shipped_font;
+  SettingsStore* settings = nullptr;
+};
+int Replay(std::istream& script, std::ostream& out, std::ostream& err, const ReplayWorld& world);
 int Convert(std::span<const std::string> args, std::istream& in, std::ostream& out,
             std::ostream& err);
 int Read(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err);

@@ -17,15 +17,23 @@ namespace {
 // Messages and errors are answered at once and kept for the next print.
 class ReplayHost : public Host {
  public:
+  explicit ReplayHost(const ReplayWorld& world) : world_(world) {}
   void ShowMessage(std::u16string_view text) override { message_ = text; }
   void ReportError(std::u16string_view text) override { error_ = text; }
-  std::vector<std::u16string> InstalledFontFamilies() override { return SystemFontFamilies(); }
-  bool InstallShippedFont() override { return InstallShippedFontForUser(); }
+  std::vector<std::u16string> InstalledFontFamilies() override {
+    return world_.font_families ? world_.font_families() : SystemFontFamilies();
+  }
+  bool InstallShippedFont() override {
+    return world_.install_shipped_font ? world_.install_shipped_font()
+                                       : InstallShippedFontForUser();
+  }
+  SettingsStore* SettingsElsewhere() override { return world_.settings; }
 
   std::optional<std::u16string> TakeMessage() { return std::exchange(message_, std::nullopt); }
   std::optional<std::u16string> TakeError() { return std::exchange(error_, std::nullopt); }
 
  private:
+  const ReplayWorld& world_;
   std::optional<std::u16string> message_;
   std::optional<std::u16string> error_;
 };
@@ -66,7 +74,11 @@ std::optional<int> ParseInt(std::string_view s) {
 }  // namespace
 
 int Replay(std::istream& script, std::ostream& out, std::ostream& err) {
-  ReplayHost host;
+  return Replay(script, out, err, ReplayWorld{});
+}
+
+int Replay(std::istream& script, std::ostream& out, std::ostream& err, const ReplayWorld& world) {
+  ReplayHost host(world);
   MainWindowModel model(host);
   model.FormCreate();
   std::string raw;
