@@ -3,8 +3,10 @@
 // their widest digits only), ranks the numerals by the width their signs advance at 28
 // points, and lays the widest ones out exactly as the window does, printing the largest size
 // at which each stands whole in its field. Run offscreen, from any folder:
-//   QT_QPA_PLATFORM=offscreen build/bench/fit_survey [--dots]
-// --dots ticks the dots option of the Cyrillic and Glagolitic numerals, their widest form.
+//   QT_QPA_PLATFORM=offscreen build/bench/fit_survey [--dots] [--click NAME]...
+// --dots ticks the dots option of the Cyrillic and Glagolitic numerals, their widest form, and
+// surveys only these two; --click NAME clicks a control first (a variant box, for example
+// Check_Rim_1000_1 for the older Roman thousand).
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -174,7 +176,8 @@ class Survey {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const bool dots = QApplication::arguments().contains(QStringLiteral("--dots"));
+  const QStringList args = QApplication::arguments();
+  const bool dots = args.contains(QStringLiteral("--dots"));
   QTemporaryDir work;
   if (!work.isValid() || !QDir::setCurrent(work.path())) return 2;
   QTextStream out(stdout);
@@ -182,6 +185,19 @@ int main(int argc, char* argv[]) {
   windows.main->show();
   QApplication::processEvents();
   if (dots) windows.main->Model().Click(Ctl::IspTochka);
+  for (qsizetype i = 1; i + 1 < args.size(); ++i) {
+    if (args[i] != QStringLiteral("--click")) continue;
+    const std::optional<Ctl> control = zarno::FindControl(args[i + 1].toStdString());
+    // A box of another system's keypad is reached from that system.
+    for (const Range& range : kRanges) {
+      if (!control || windows.main->Model().Reachable(*control)) break;
+      windows.main->Model().Click(range.radio);
+    }
+    if (!control || !windows.main->Model().Click(*control)) {
+      out << "cannot click " << args[i + 1] << "\n";
+      return 2;
+    }
+  }
   Survey survey(*windows.main);
   for (const Range& range : kRanges) {
     if (dots && range.radio != Ctl::KirilRadio && range.radio != Ctl::GlagolRadio) continue;
