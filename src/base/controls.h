@@ -88,6 +88,9 @@ constexpr Ctl FontBoxOf(NumeralSystem s) {
   return static_cast<Ctl>(Index(Ctl::FontKirillitsa) + static_cast<int>(s));
 }
 
+// The digit button of digit d (0 to 9).
+constexpr Ctl DigitButton(int d) { return static_cast<Ctl>(Index(Ctl::Arab1_0) + d); }
+
 // Inclusive upper limit of each system.
 constexpr std::int64_t LimitOf(NumeralSystem s) {
   constexpr std::int64_t kLimits[kSystemCount] = {999999, 2999,     399999, 99999,      9999,

@@ -5,9 +5,9 @@
 
 #include "base/number.h"
 #include "cli/cli.h"
+#include "cli/fast_convert.h"
 #include "core/main_window_model.h"
 #include "digits/digit_sets.h"
-#include "numerals/standard_form.h"
 
 namespace zarno::cli {
 namespace {
@@ -90,28 +90,13 @@ int Convert(std::span<const std::string> args, std::istream& in, std::ostream& o
   }
   if (digits != nullptr) model.SetText(Ctl::Dr10Znak_Name, digits->name);
 
-  std::string buffer;
-  auto convert_one = [&](std::string_view number) {
-    if (!number.empty() && number.back() == '\r') number.remove_suffix(1);
-    model.SetText(Ctl::Sovr, FromUtf8(number));
-    const std::u16string& shown = digits != nullptr ? model.Text(Ctl::Arab1) : model.Kiril();
-    AppendUtf8(buffer, standard && digits == nullptr
-                           ? StandardForm(system, shown, model.MarkWidth())
-                           : shown);
-    buffer += '\n';
-    if (buffer.size() > (1 << 16)) {
-      out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-      buffer.clear();
-    }
-  };
+  FastConvert fast(model, digits != nullptr ? ConvertOutput::kDigits : ConvertOutput::kNumeral,
+                   standard);
   if (!numbers.empty()) {
-    for (const std::string& n : numbers) convert_one(n);
+    fast.Numbers(numbers, out);
   } else {
-    std::string line;
-    while (std::getline(in, line)) convert_one(line);
+    fast.Stream(in, out);
   }
-  out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-  out.flush();
   return kOk;
 }
 

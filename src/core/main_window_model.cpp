@@ -347,10 +347,6 @@ void MainWindowModel::SetChecked(Ctl box, bool checked) {
 
 // ---- Digit sets -------------------------------------------------------------------------------
 
-namespace {
-constexpr Ctl DigitButton(int d) { return static_cast<Ctl>(Index(Ctl::Arab1_0) + d); }
-}  // namespace
-
 void MainWindowModel::Dr10Znak_NameChange() {
   const DigitSet* set = FindDigitSet(Text(Ctl::Dr10Znak_Name));
   name_in_group2_ = set != nullptr && set->group == 2;

@@ -14,6 +14,7 @@
 #include "base/control_state.h"
 #include "core/host.h"
 #include "numerals/keypad_view.h"
+#include "numerals/slavonic.h"
 
 namespace zarno {
 
@@ -43,6 +44,10 @@ inline constexpr std::size_t kFontBoxMaxLength = 255;
 // settings file is brought within them (a size of 200 stays 200).
 inline constexpr int kMinOutputPoints = 1;
 inline constexpr int kMaxOutputPoints = 400;
+
+// How the numeral marks, dots and thousands signs dress a Cyrillic or Glagolitic number:
+// the boxes and panels of the glyph store, the mark style and the number in Sovr.
+DressOptions DressOptionsOf(const KeypadView& keys, int mark_width, std::u16string_view sovr);
 
 class MainWindowModel {
  public:

@@ -29,18 +29,21 @@ void MainWindowModel::RenderKiril() {
   LowerTysyasha();
 }
 
-void MainWindowModel::DecorateKiril() {
+DressOptions DressOptionsOf(const KeypadView& keys, int mark_width, std::u16string_view sovr) {
   DressOptions o;
-  o.numeral_mark = Checked(Ctl::IspZarno);
-  o.dots = Checked(Ctl::IspTochka);
-  o.sign_below_line = Checked(Ctl::TysyashaNizhe);
-  o.style2 = Checked(Ctl::Kiril_Old_Tys_Radio2);
-  o.glagolitic = Checked(Ctl::GlagolRadio);
-  o.mark_width = mark_width_;
-  const std::u16string& sign = Text(Ctl::Tysyasha);
-  o.thousands_sign = sign.empty() ? u'\0' : sign[0];
-  o.value = ParseInt32(Sovr());
-  Dressed d = zarno::DecorateKiril(plain_kiril_, o);
+  o.numeral_mark = keys.Checked(Ctl::IspZarno);
+  o.dots = keys.Checked(Ctl::IspTochka);
+  o.sign_below_line = keys.Checked(Ctl::TysyashaNizhe);
+  o.style2 = keys.Checked(Ctl::Kiril_Old_Tys_Radio2);
+  o.glagolitic = keys.Checked(Ctl::GlagolRadio);
+  o.mark_width = mark_width;
+  o.thousands_sign = keys.Glyph(Ctl::Tysyasha);
+  o.value = ParseInt32(sovr);
+  return o;
+}
+
+void MainWindowModel::DecorateKiril() {
+  Dressed d = zarno::DecorateKiril(plain_kiril_, DressOptionsOf(Keys(), mark_width_, Sovr()));
   SetKiril(std::move(d.kiril));
   SetCaption(Ctl::Zarno, d.zarno);
 }

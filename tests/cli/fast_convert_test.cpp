@@ -1,0 +1,286 @@
+// The batch path of convert against the window model: for every system, every choice of its
+// boxes and mark styles and every digit set, each number comes out byte for byte as the
+// window shows it.
+#include "cli/fast_convert.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/host.h"
+#include "core/number.h"
+#include "digits/digit_sets.h"
+#include "numerals/standard_form.h"
+
+namespace zarno::cli {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// The whole range is tried up to here; beyond it, numbers at a stride that reaches the limit
+// in about as many steps. Sanitized builds try a sparser sample.
+constexpr std::int64_t kWholeRange = kSanitized ? 20'000 : 1'000'000;
+
+std::string Digits(std::int64_t n) { return ToUtf8(ToDecimal(n)); }
+
+std::string WindowShows(MainWindowModel& m, std::string_view line, ConvertOutput output) {
+  m.SetText(Ctl::Sovr, FromUtf8(line));
+  return ToUtf8(output == ConvertOutput::kDigits ? m.Text(Ctl::Arab1) : m.Kiril());
+}
+
+std::string FastShows(FastConvert& fast, std::string_view line) {
+  std::string out;
+  fast.Line(line, out);
+  return out;
+}
+
+// Conversion needs no fonts, messages or settings file.
+class QuietHost : public Host {
+ public:
+  void ShowMessage(std::u16string_view) override {}
+  void ReportError(std::u16string_view) override {}
+  std::vector<std::u16string> InstalledFontFamilies() override { return {}; }
+};
+
+struct Window {
+  QuietHost host;
+  std::unique_ptr<MainWindowModel> model = std::make_unique<MainWindowModel>(host);
+  explicit Window(NumeralSystem system) {
+    model->StartWithoutSettings();
+    model->Click(RadioOf(system));
+  }
+};
+
+// Compares the two paths on `numbers`; stops at the first difference of each call.
+void ExpectSame(MainWindowModel& reference, FastConvert& fast, ConvertOutput output,
+                const std::vector<std::string>& lines, const std::string& where) {
+  for (const std::string& line : lines) {
+    const std::string expected = WindowShows(reference, line, output);
+    const std::string got = FastShows(fast, line);
+    if (got != expected) {
+      ADD_FAILURE() << where << ", line \"" << line << "\": window \"" << expected << "\", batch \""
+                    << got << "\"";
+      return;
+    }
+  }
+}
+
+// Every number of the range up to kWholeRange, then a stride sample to the limit, the limit
+// and the numbers just above it.
+std::vector<std::string> RangeOf(NumeralSystem s, std::int64_t step_to_whole = 1) {
+  const std::int64_t limit = LimitOf(s);
+  std::vector<std::string> lines;
+  const std::int64_t whole = std::min(limit, kWholeRange);
+  for (std::int64_t n = 0; n <= whole; n += step_to_whole) lines.push_back(Digits(n));
+  const std::int64_t stride = std::max<std::int64_t>(1, limit / kWholeRange) * 7 + 1;
+  for (std::int64_t n = whole + 1; n <= limit; n += stride) lines.push_back(Digits(n));
+  for (std::int64_t n : {limit, limit + 1, limit + 2, std::int64_t{2147483647},
+                         std::int64_t{2147483648}, std::int64_t{99999999999}}) {
+    lines.push_back(Digits(n));
+  }
+  return lines;
+}
+
+// Lines that are not plain numbers, which the batch hands to the window itself.
+const std::vector<std::string> kOddLines = {
+    "",    "\r", "007", "12a", "1a2", "0",   "12\r",
+    "abc", " 5", "٣",   "00",  "-3",  "1 2", "0000000000000000000000123",
+    "12",  "12"};
+
+// A few numbers for every choice of boxes: each digit in every place, the teens in both
+// thousands, a few random numbers and the limit.
+std::vector<std::string> ProbesOf(NumeralSystem s, std::mt19937_64& rng) {
+  const std::int64_t limit = LimitOf(s);
+  std::vector<std::string> lines;
+  for (std::int64_t d = 1; d <= 9; ++d) {
+    for (std::int64_t rep = d; rep <= limit; rep = rep * 10 + d) lines.push_back(Digits(rep));
+    const std::int64_t teens = 1000 * (10 + d) + 10 + d;
+    lines.push_back(Digits(teens <= limit ? teens : 10 + d));
+  }
+  std::uniform_int_distribution<std::int64_t> any(1, limit);
+  for (int i = 0; i < 3; ++i) lines.push_back(Digits(any(rng)));
+  lines.push_back(Digits(limit));
+  return lines;
+}
+
+// The boxes a system shows, gathered into groups that choose one thing: the variant boxes
+// of one value, the two ways of writing ten thousands, and each option box on its own (a
+// group of one box is ticked or not).
+std::vector<std::vector<Ctl>> BoxGroupsOf(const MainWindowModel& m) {
+  std::vector<std::vector<Ctl>> groups;
+  std::vector<Ctl> styles;
+  for (int i = 0; i < kControlCount; ++i) {
+    const Ctl c = static_cast<Ctl>(i);
+    if (!m.Reachable(c)) continue;
+    switch (KindOf(c)) {
+      case ControlKind::kStyleRadio:
+        styles.push_back(c);
+        break;
+      case ControlKind::kOptionBox:
+        groups.push_back({c});
+        break;
+      case ControlKind::kVariantBox: {
+        auto same_value = std::find_if(groups.begin(), groups.end(), [&](const auto& g) {
+          return KindOf(g[0]) == ControlKind::kVariantBox && ValueOf(g[0]) == ValueOf(c);
+        });
+        if (same_value == groups.end()) {
+          groups.push_back({c});
+        } else {
+          same_value->push_back(c);
+        }
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  if (!styles.empty()) groups.push_back(styles);
+  return groups;
+}
+
+// Sets one choice of every group: a box of a larger group is clicked (its handler unticks
+// the others), a box alone is ticked (choice 1) or not.
+void Choose(MainWindowModel& m, const std::vector<std::vector<Ctl>>& groups,
+            const std::vector<int>& choice) {
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    if (groups[g].size() == 1) {
+      m.SetChecked(groups[g][0], choice[g] == 1);
+    } else if (!m.Checked(groups[g][choice[g]])) {
+      m.Click(groups[g][choice[g]]);
+    }
+  }
+}
+
+// The next choice in counting order; false after the last.
+bool NextChoice(const std::vector<std::vector<Ctl>>& groups, std::vector<int>& choice) {
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    const int size = groups[g].size() == 1 ? 2 : static_cast<int>(groups[g].size());
+    if (++choice[g] < size) return true;
+    choice[g] = 0;
+  }
+  return false;
+}
+
+class FastConvertMatchesWindow : public ::testing::TestWithParam<NumeralSystem> {};
+
+TEST_P(FastConvertMatchesWindow, OverTheWholeRangeWithTheBoxesOfTheStart) {
+  Window w(GetParam());
+  FastConvert fast(*w.model, ConvertOutput::kNumeral, false);
+  Window reference(GetParam());
+  ExpectSame(*reference.model, fast, ConvertOutput::kNumeral, RangeOf(GetParam()), "start");
+  ExpectSame(*reference.model, fast, ConvertOutput::kNumeral, kOddLines, "odd lines");
+}
+
+TEST_P(FastConvertMatchesWindow, UnderEveryChoiceOfBoxesAndMarkStyle) {
+  const NumeralSystem system = GetParam();
+  Window w(system);
+  MainWindowModel& m = *w.model;
+  const auto groups = BoxGroupsOf(m);
+  const bool slavonic = system == NumeralSystem::kKiril || system == NumeralSystem::kGlagol;
+  std::mt19937_64 rng(static_cast<unsigned>(system));
+  std::vector<int> choice(groups.size(), 0);
+  int tried = 0;
+  int index = 0;
+  do {
+    // Sanitized builds try every 29th choice.
+    if (kSanitized && index++ % 29 != 0) continue;
+    Choose(m, groups, choice);
+    for (int marks = 1; marks <= (slavonic ? 9 : 1); ++marks) {
+      // The Zarno button steps the mark style while a numeral is shown.
+      m.SetText(Ctl::Sovr, u"1");
+      while (m.MarkWidth() != marks) m.ZarnoClick();
+      FastConvert fast(m, ConvertOutput::kNumeral, false);
+      std::string where = "marks " + std::to_string(marks) + ", boxes";
+      for (std::size_t g = 0; g < groups.size(); ++g) {
+        where += " " + std::string(Name(groups[g][choice[g] % groups[g].size()]));
+        if (groups[g].size() == 1) where += choice[g] ? "+" : "-";
+      }
+      ExpectSame(m, fast, ConvertOutput::kNumeral, ProbesOf(system, rng), where);
+      ++tried;
+    }
+  } while (NextChoice(groups, choice) && !HasFailure());
+  RecordProperty("choices", tried);
+  std::printf("%d choices\n", tried);
+  EXPECT_GT(tried, 0);
+}
+
+TEST_P(FastConvertMatchesWindow, InTheStandardForm) {
+  Window w(GetParam());
+  FastConvert fast(*w.model, ConvertOutput::kNumeral, /*standard=*/true);
+  Window reference(GetParam());
+  // The window model shows our font's signs; the standard form is made from them.
+  std::vector<std::string> lines = RangeOf(GetParam(), 97);
+  lines.insert(lines.end(), kOddLines.begin(), kOddLines.end());
+  for (const std::string& line : lines) {
+    const std::u16string shown =
+        (reference.model->SetText(Ctl::Sovr, FromUtf8(line)), reference.model->Kiril());
+    ASSERT_EQ(FastShows(fast, line), ToUtf8(StandardForm(GetParam(), shown))) << line;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySystem, FastConvertMatchesWindow,
+                         ::testing::Values(NumeralSystem::kKiril, NumeralSystem::kGlagol,
+                                           NumeralSystem::kRim, NumeralSystem::kKitay,
+                                           NumeralSystem::kArmen, NumeralSystem::kGruz,
+                                           NumeralSystem::kGrekIonich, NumeralSystem::kGrekAttich,
+                                           NumeralSystem::kMaya, NumeralSystem::kIudeyskie),
+                         [](const auto& info) { return std::string(Name(RadioOf(info.param))); });
+
+TEST(FastConvertDigits, EveryDigitSetWritesWhatTheWindowShows) {
+  std::vector<std::string> lines = kOddLines;
+  for (std::int64_t n = 0; n < (kSanitized ? 2'000 : 20'000); ++n) lines.push_back(Digits(n));
+  lines.push_back("0012345678901234567890");
+  for (const DigitSet& set : DigitSets()) {
+    Window w(NumeralSystem::kKiril);
+    w.model->SetText(Ctl::Dr10Znak_Name, set.name);
+    FastConvert fast(*w.model, ConvertOutput::kDigits, false);
+    ExpectSame(*w.model, fast, ConvertOutput::kDigits, lines, ToUtf8(set.name));
+  }
+}
+
+// The stream path: blocks, two threads, carriage returns and a last line without its end.
+TEST(FastConvertStream, KeepsTheOrderOfTheLinesAcrossBlocksAndThreads) {
+  Window w(NumeralSystem::kKiril);
+  FastConvert fast(*w.model, ConvertOutput::kNumeral, false);
+  Window reference(NumeralSystem::kKiril);
+  std::mt19937_64 rng(3);
+  std::uniform_int_distribution<std::int64_t> any(0, 1'200'000);
+  std::string input;
+  std::string expected;
+  for (int i = 0; i < 200'000; ++i) {
+    std::string line = i % 1000 == 7 ? kOddLines[i % kOddLines.size()] : Digits(any(rng));
+    expected += WindowShows(*reference.model, line, ConvertOutput::kNumeral) + "\n";
+    input += line + (i % 3 == 0 ? "\r\n" : "\n");
+  }
+  input += "42";  // no line end
+  expected += WindowShows(*reference.model, "42", ConvertOutput::kNumeral) + "\n";
+  std::istringstream in(input);
+  std::ostringstream out;
+  fast.Stream(in, out);
+  EXPECT_TRUE(out.str() == expected) << "the streamed output differs";
+}
+
+TEST(FastConvertStream, EmptyInputWritesNothingAndALastLineEndAddsNoLine) {
+  Window w(NumeralSystem::kRim);
+  FastConvert fast(*w.model, ConvertOutput::kNumeral, false);
+  for (const auto& [input, expected] : std::vector<std::pair<std::string, std::string>>{
+           {"", ""}, {"\n", "\n"}, {"4\n", "ⅠⅤ\n"}, {"4", "ⅠⅤ\n"}, {"4\n\n9", "ⅠⅤ\n\nⅠⅩ\n"}}) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    fast.Stream(in, out);
+    EXPECT_EQ(out.str(), expected) << input;
+  }
+}
+
+}  // namespace
+}  // namespace zarno::cli
