@@ -5,7 +5,7 @@
 #include <ostream>
 #include <thread>
 
-#include "core/number.h"
+#include "base/number.h"
 #include "numerals/armenian_georgian.h"
 #include "numerals/chinese.h"
 #include "numerals/greek_attic.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/host.h"
-#include "core/number.h"
+#include "base/number.h"
 #include "digits/digit_sets.h"
 #include "numerals/standard_form.h"
 
