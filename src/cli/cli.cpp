@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli.h"
 
 #include <fstream>
 #include <ostream>
+
+#include "program_info.h"
+#include "settings/shipped_font.h"
 
 namespace zarno::cli {
 namespace {
@@ -33,12 +37,20 @@ constexpr std::string_view kUsageText =
                  code points instead of those of our font
   zarno-cli read --system NAME [TEXT...]
       Prints the number each TEXT (or each line of standard input) stands for.
+  zarno-cli --version
+      Prints the version and the path of the font file the program found.
 Exit status: 0 on success, 1 when a text is not a numeral of the system, 2 on a usage error.
 )";
 
 }  // namespace
 
 std::string_view Usage() { return kUsageText; }
+
+std::string VersionText() {
+  const auto font = FindShippedFont(ShippedFontPlacesOfThisProcess());
+  return "zarno-cli " + std::string(kProgramVersion) +
+         "\nfont: " + (font ? font->string() : std::string("not found")) + "\n";
+}
 
 std::optional<NumeralSystem> FindSystem(std::string_view name) {
   for (int i = 0; i < kSystemCount; ++i) {
@@ -59,6 +71,10 @@ int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, 
   const auto rest = args.subspan(1);
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsageText;
+    return kOk;
+  }
+  if (command == "--version") {
+    out << VersionText();
     return kOk;
   }
   if (command == "replay") {

@@ -48,5 +48,7 @@ std::string_view SystemAlias(NumeralSystem system);
 
 // The usage text.
 std::string_view Usage();
+// "zarno-cli <version>" and a line "font: <path of our font file>" or "font: not found".
+std::string VersionText();
 
 }  // namespace zarno::cli

@@ -23,9 +23,10 @@ class ReplayHost : public Host {
   std::vector<std::u16string> InstalledFontFamilies() override {
     return world_.font_families ? world_.font_families() : SystemFontFamilies();
   }
+  // Our font for this process only: a script never changes the user's fonts.
   bool InstallShippedFont() override {
     return world_.install_shipped_font ? world_.install_shipped_font()
-                                       : InstallShippedFontForUser();
+                                       : RegisterShippedFontForProcess().has_value();
   }
   SettingsStore* SettingsElsewhere() override { return world_.settings; }
 

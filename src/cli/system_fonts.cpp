@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/system_fonts.h"
 
 #include <fontconfig/fontconfig.h>
@@ -38,11 +39,14 @@ std::vector<std::u16string> SystemFontFamilies() {
   return list;
 }
 
-bool InstallShippedFontForUser() {
-  const auto installed = InstallShippedFont(ShippedFontPlacesOfThisProcess(ZARNO_DATA_DIR));
-  if (!installed) return false;
-  FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(installed->c_str()));
-  return true;
+std::optional<std::filesystem::path> RegisterShippedFontForProcess() {
+  const auto shipped = FindShippedFont(ShippedFontPlacesOfThisProcess());
+  if (!shipped) return std::nullopt;
+  if (FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(shipped->c_str())) !=
+      FcTrue) {
+    return std::nullopt;
+  }
+  return shipped;
 }
 
 }  // namespace zarno::cli

@@ -1,14 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/shipped_font.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <array>
-#include <cstdlib>
 #include <string>
 #include <system_error>
-#include <vector>
+#include <utility>
 
+#include "program_info.h"
 #include "settings/file_io.h"
 
 namespace zarno {
@@ -28,47 +26,42 @@ bool LooksLikeFont(std::string_view bytes) {
   return false;
 }
 
-std::optional<std::filesystem::path> AbsoluteDir(const char* value) {
-  if (value == nullptr || *value == '\0') return std::nullopt;
-  std::filesystem::path p(value);
-  if (!p.is_absolute()) return std::nullopt;
-  return p;
-}
-
-// The home folder from the password database, for a session started without HOME.
-const char* HomeFromPasswd(std::string& storage) {
-  struct passwd pw;
-  struct passwd* result = nullptr;
-  std::vector<char> buf(16384);
-  if (::getpwuid_r(::getuid(), &pw, buf.data(), buf.size(), &result) != 0 || result == nullptr ||
-      result->pw_dir == nullptr) {
-    return nullptr;
+// The bytes of the first source that is a font, and its path.
+std::optional<std::pair<std::filesystem::path, std::string>> ReadShippedFont(
+    const ShippedFontPlaces& places) {
+  for (const std::filesystem::path* dir : {&places.executable_dir, &places.data_dir}) {
+    if (dir->empty()) continue;
+    const std::filesystem::path path = *dir / kShippedFontFile;
+    FileBytes source = ReadWholeFile(path, kMaxFontBytes);
+    if (source.status == FileReadStatus::kOk && LooksLikeFont(source.bytes)) {
+      return std::make_pair(path, std::move(source.bytes));
+    }
   }
-  storage = result->pw_dir;
-  return storage.c_str();
+  return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::filesystem::path> UserFontDir(const char* xdg_data_home, const char* home) {
-  if (auto data = AbsoluteDir(xdg_data_home)) return *data / "fonts";
-  if (auto h = AbsoluteDir(home)) return *h / ".local" / "share" / "fonts";
-  return std::nullopt;
+std::filesystem::path InstalledFontDir(const std::filesystem::path& executable_dir) {
+  if (executable_dir.empty()) return {};
+  return (executable_dir / kFontDirFromExecutable).lexically_normal();
 }
 
-ShippedFontPlaces ShippedFontPlacesOfThisProcess(const std::filesystem::path& data_dir) {
+ShippedFontPlaces ShippedFontPlacesOfThisProcess() {
   ShippedFontPlaces places;
-  std::error_code ec;
-  places.working_dir = std::filesystem::current_path(ec);
-  if (ec) places.working_dir.clear();
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) places.executable_dir = exe.parent_path();
-  places.data_dir = data_dir;
-  std::string storage;
-  const char* home = std::getenv("HOME");
-  if (home == nullptr || *home == '\0') home = HomeFromPasswd(storage);
-  if (auto dir = UserFontDir(std::getenv("XDG_DATA_HOME"), home)) places.user_font_dir = *dir;
+  places.executable_dir = ExecutableDir();
+  places.data_dir = InstalledFontDir(places.executable_dir);
+  if (auto dir = UserFontDirOfThisProcess()) places.user_font_dir = *dir;
   return places;
+}
+
+std::optional<std::filesystem::path> FindShippedFont(const ShippedFontPlaces& places) noexcept {
+  try {
+    if (auto found = ReadShippedFont(places)) return found->first;
+  } catch (...) {
+    // Only an allocation can throw here.
+  }
+  return std::nullopt;
 }
 
 std::optional<std::filesystem::path> InstallShippedFont(const ShippedFontPlaces& places) noexcept {
@@ -78,21 +71,12 @@ std::optional<std::filesystem::path> InstallShippedFont(const ShippedFontPlaces&
     std::error_code ec;
     if (std::filesystem::exists(target, ec)) return std::nullopt;
 
-    std::string font;
-    for (const std::filesystem::path* dir :
-         {&places.working_dir, &places.executable_dir, &places.data_dir}) {
-      if (dir->empty()) continue;
-      FileBytes source = ReadWholeFile(*dir / kShippedFontFile, kMaxFontBytes);
-      if (source.status == FileReadStatus::kOk && LooksLikeFont(source.bytes)) {
-        font = std::move(source.bytes);
-        break;
-      }
-    }
-    if (font.empty()) return std::nullopt;
+    auto source = ReadShippedFont(places);
+    if (!source) return std::nullopt;
 
     std::filesystem::create_directories(places.user_font_dir, ec);
     if (ec) return std::nullopt;
-    if (ReplaceFileAtomically(target, font)) return std::nullopt;
+    if (ReplaceFileAtomically(target, source->second)) return std::nullopt;
     return target;
   } catch (...) {
     // Only an allocation can throw here; the program runs on without the font.

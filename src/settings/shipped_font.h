@@ -1,35 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Installing our font "kolvan+.ttf" for the user, so that fontconfig finds it in this and in
-// every later session. Nothing is reported in any case: without the font the program still
-// runs, with whatever fonts are installed.
+// Finding our font "kolvan+.ttf" where the program was built or installed, and installing our font
+// "kolvan+.ttf" for the user, so that fontconfig finds it in this and in every later session.
+// Nothing is reported in any case: without the font the program still runs, with whatever fonts are
+// installed.
 #include <filesystem>
 #include <optional>
 #include <string_view>
+
+#include "settings/user_dirs.h"
 
 namespace zarno {
 
 inline constexpr std::string_view kShippedFontFile = "kolvan+.ttf";
 
 struct ShippedFontPlaces {
-  // Where the font file is looked for, in this order; an empty path is skipped.
-  std::filesystem::path working_dir;     // the current directory, as the program always did
-  std::filesystem::path executable_dir;  // beside the program, for an unpacked archive
-  std::filesystem::path data_dir;        // the installed data, e.g. <prefix>/share/zarno/fonts
+  // Where the font file is looked for, in this order; an empty path is skipped. Never the
+  // working directory: what lies there belongs to the user, not to the program.
+  std::filesystem::path executable_dir;  // beside the program: the build tree, an unpacked archive
+  std::filesystem::path data_dir;        // the installed data, <prefix>/share/fonts/truetype/zarno
   // Where it goes; empty when there is no such folder (no usable home).
   std::filesystem::path user_font_dir;
 };
 
-// The user's font folder after the XDG base directory rules: $XDG_DATA_HOME/fonts, or
-// $HOME/.local/share/fonts when XDG_DATA_HOME is unset, empty or relative (the rules say to
-// ignore a relative value). nullopt when home is unset, empty or relative too. Pass the
-// values of the two variables (nullptr for unset).
-std::optional<std::filesystem::path> UserFontDir(const char* xdg_data_home, const char* home);
+// The installed data folder of a program whose executable lies in `executable_dir`.
+std::filesystem::path InstalledFontDir(const std::filesystem::path& executable_dir);
 
-// The places for this process: its current directory, the folder of its executable, the given
-// data folder, and the user's font folder from the environment (the home folder taken from
-// the password database when HOME is unset).
-ShippedFontPlaces ShippedFontPlacesOfThisProcess(const std::filesystem::path& data_dir);
+// The places for this process: the folder of its executable, the installed data folder
+// relative to it, and the user's font folder from the environment.
+ShippedFontPlaces ShippedFontPlacesOfThisProcess();
+
+// The first file "kolvan+.ttf" of the source places that is a font. Never throws.
+std::optional<std::filesystem::path> FindShippedFont(const ShippedFontPlaces& places) noexcept;
 
 // When no file "kolvan+.ttf" is in the user's font folder yet, copies the first one found into
 // it, creating the folder. The copy is written under another name and renamed at the end, so a

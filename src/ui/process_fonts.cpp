@@ -1,12 +1,8 @@
 #include "ui/process_fonts.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
-#include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 #include "core/main_window_model.h"
 #include "settings/shipped_font.h"
@@ -39,24 +35,17 @@ void LoadShippedFontForProcess() {
   state.loaded = true;
   state.installed_at_start = QFontDatabase::families().contains(ShippedFamily());
   if (state.installed_at_start) return;
-  std::vector<std::filesystem::path> places;
-  if (QCoreApplication::instance() != nullptr) {
-    places.emplace_back(QCoreApplication::applicationDirPath().toStdString());
-  }
-  if (auto user = UserFontDir(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))) {
-    places.push_back(*user);
-  }
-  places.emplace_back(ZARNO_DATA_DIR);
-  places.emplace_back(QDir::currentPath().toStdString());
-  for (const auto& dir : places) {
-    if (AddFont(dir / kShippedFontFile)) break;
-  }
+  // The file the program ships (beside it or in its installed data folder), else the copy a
+  // former start installed for the user.
+  const ShippedFontPlaces places = ShippedFontPlacesOfThisProcess();
+  if (auto shipped = FindShippedFont(places); shipped && AddFont(*shipped)) return;
+  if (!places.user_font_dir.empty()) AddFont(places.user_font_dir / kShippedFontFile);
 }
 
 bool ShippedFontInstalledAtStart() { return State().installed_at_start; }
 
 bool InstallShippedFontForUser() {
-  const auto installed = InstallShippedFont(ShippedFontPlacesOfThisProcess(ZARNO_DATA_DIR));
+  const auto installed = InstallShippedFont(ShippedFontPlacesOfThisProcess());
   if (installed) AddFont(*installed);
   return installed.has_value() || QFontDatabase::families().contains(ShippedFamily());
 }

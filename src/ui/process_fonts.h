@@ -7,7 +7,7 @@
 namespace zarno::ui {
 
 // Loads kolvan+.ttf into the running process from the first place that has it: beside the
-// program, the user's font folder, the installed data folder, the current directory. So our
+// program, the installed data folder, the user's font folder. So our
 // signs draw even before (or without) an installation. Remembers first whether the font was
 // installed at all, for InstalledFontFamilies. Safe to call more than once.
 void LoadShippedFontForProcess();

@@ -21,11 +21,10 @@ class InstallShippedFontTest : public testing::TempDirTest {
  protected:
   void SetUp() override {
     TempDirTest::SetUp();
-    places_.working_dir = dir() / "cwd";
     places_.executable_dir = dir() / "bin";
-    places_.data_dir = dir() / "share" / "zarno" / "fonts";
+    places_.data_dir = dir() / "share" / "fonts" / "truetype" / "zarno";
     places_.user_font_dir = dir() / "xdg-data" / "fonts";
-    for (const auto* p : {&places_.working_dir, &places_.executable_dir, &places_.data_dir}) {
+    for (const auto* p : {&places_.executable_dir, &places_.data_dir}) {
       std::filesystem::create_directories(*p);
     }
   }
@@ -35,7 +34,7 @@ class InstallShippedFontTest : public testing::TempDirTest {
 };
 
 TEST_F(InstallShippedFontTest, CopiesIntoAnEmptyXdgFolder) {
-  WriteBytes(places_.working_dir / "kolvan+.ttf", FontBytes('w'));
+  WriteBytes(places_.data_dir / "kolvan+.ttf", FontBytes('w'));
   EXPECT_EQ(InstallShippedFont(places_), Target());
   EXPECT_EQ(ReadBytes(Target()), FontBytes('w'));
   // Nothing half-written left beside it.
@@ -46,10 +45,10 @@ TEST_F(InstallShippedFontTest, CopiesIntoAnEmptyXdgFolder) {
 }
 
 TEST_F(InstallShippedFontTest, SecondStartFindsItAndDoesNothing) {
-  WriteBytes(places_.working_dir / "kolvan+.ttf", FontBytes('1'));
+  WriteBytes(places_.data_dir / "kolvan+.ttf", FontBytes('1'));
   ASSERT_EQ(InstallShippedFont(places_), Target());
-  // A newer file in the working folder does not replace the installed one.
-  WriteBytes(places_.working_dir / "kolvan+.ttf", FontBytes('2'));
+  // Another file in the data folder does not replace the installed one.
+  WriteBytes(places_.data_dir / "kolvan+.ttf", FontBytes('2'));
   EXPECT_EQ(InstallShippedFont(places_), std::nullopt);
   EXPECT_EQ(ReadBytes(Target()), FontBytes('1'));
 }
@@ -57,52 +56,57 @@ TEST_F(InstallShippedFontTest, SecondStartFindsItAndDoesNothing) {
 TEST_F(InstallShippedFontTest, AnyFileOfThatNameStopsIt) {
   // Even one that is no font at all: the program never second-guessed the fonts folder.
   WriteBytes(Target(), "not a font");
-  WriteBytes(places_.working_dir / "kolvan+.ttf", FontBytes('w'));
+  WriteBytes(places_.data_dir / "kolvan+.ttf", FontBytes('w'));
   EXPECT_EQ(InstallShippedFont(places_), std::nullopt);
   EXPECT_EQ(ReadBytes(Target()), "not a font");
 }
 
-TEST_F(InstallShippedFontTest, WorkingFolderFirstThenBesideTheProgramThenData) {
+TEST_F(InstallShippedFontTest, BesideTheProgramFirstThenData) {
   WriteBytes(places_.executable_dir / "kolvan+.ttf", FontBytes('e'));
   WriteBytes(places_.data_dir / "kolvan+.ttf", FontBytes('d'));
+  EXPECT_EQ(FindShippedFont(places_), places_.executable_dir / "kolvan+.ttf");
   ASSERT_EQ(InstallShippedFont(places_), Target());
   EXPECT_EQ(ReadBytes(Target()), FontBytes('e'));
 
   std::filesystem::remove(Target());
-  WriteBytes(places_.working_dir / "kolvan+.ttf", FontBytes('w'));
-  ASSERT_EQ(InstallShippedFont(places_), Target());
-  EXPECT_EQ(ReadBytes(Target()), FontBytes('w'));
-
-  std::filesystem::remove(Target());
-  std::filesystem::remove(places_.working_dir / "kolvan+.ttf");
   std::filesystem::remove(places_.executable_dir / "kolvan+.ttf");
+  EXPECT_EQ(FindShippedFont(places_), places_.data_dir / "kolvan+.ttf");
   ASSERT_EQ(InstallShippedFont(places_), Target());
   EXPECT_EQ(ReadBytes(Target()), FontBytes('d'));
 }
 
+TEST_F(InstallShippedFontTest, NeverTakesTheFontFromTheWorkingFolder) {
+  // What lies in the folder the user started the program from is the user's, not ours.
+  WriteBytes(dir() / "kolvan+.ttf", FontBytes('w'));
+  const testing::ScopedCurrentDir cwd(dir());
+  EXPECT_EQ(FindShippedFont(places_), std::nullopt);
+  EXPECT_EQ(InstallShippedFont(places_), std::nullopt);
+  EXPECT_FALSE(std::filesystem::exists(Target()));
+}
+
 TEST_F(InstallShippedFontTest, SourceThatIsNoFontIsPassedOver) {
-  WriteBytes(places_.working_dir / "kolvan+.ttf", "");
   WriteBytes(places_.executable_dir / "kolvan+.ttf", "<html>404</html>");
   WriteBytes(places_.data_dir / "kolvan+.ttf", FontBytes('d'));
+  EXPECT_EQ(FindShippedFont(places_), places_.data_dir / "kolvan+.ttf");
   ASSERT_EQ(InstallShippedFont(places_), Target());
   EXPECT_EQ(ReadBytes(Target()), FontBytes('d'));
 }
 
 TEST_F(InstallShippedFontTest, FifoAsSourceDoesNotBlock) {
-  ASSERT_EQ(::mkfifo((places_.working_dir / "kolvan+.ttf").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo((places_.executable_dir / "kolvan+.ttf").c_str(), 0600), 0);
   WriteBytes(places_.data_dir / "kolvan+.ttf", FontBytes('d'));
   ASSERT_EQ(InstallShippedFont(places_), Target());
   EXPECT_EQ(ReadBytes(Target()), FontBytes('d'));
 }
 
 TEST_F(InstallShippedFontTest, NoSourceAnywhere) {
+  EXPECT_EQ(FindShippedFont(places_), std::nullopt);
   EXPECT_EQ(InstallShippedFont(places_), std::nullopt);
   EXPECT_FALSE(std::filesystem::exists(places_.user_font_dir));  // no empty folder made
 }
 
 TEST_F(InstallShippedFontTest, EmptyPlacesAreSkipped) {
   WriteBytes(places_.data_dir / "kolvan+.ttf", FontBytes('d'));
-  places_.working_dir.clear();
   places_.executable_dir.clear();
   EXPECT_EQ(InstallShippedFont(places_), Target());
   places_.user_font_dir.clear();
@@ -112,7 +116,7 @@ TEST_F(InstallShippedFontTest, EmptyPlacesAreSkipped) {
 TEST_F(InstallShippedFontTest, UnwritableTarget) {
   // As root no permission bit stops us, but a regular file where the data folder should be
   // does: the fonts folder cannot be created under it.
-  WriteBytes(places_.working_dir / "kolvan+.ttf", FontBytes('w'));
+  WriteBytes(places_.executable_dir / "kolvan+.ttf", FontBytes('w'));
   WriteBytes(dir() / "xdg-data", "a file, not a folder");
   EXPECT_EQ(InstallShippedFont(places_), std::nullopt);
   EXPECT_EQ(ReadBytes(dir() / "xdg-data"), "a file, not a folder");
@@ -138,30 +142,28 @@ TEST(UserFontDir, NowhereWithoutAnAbsoluteHome) {
   EXPECT_EQ(UserFontDir("rel", "home/u"), std::nullopt);
 }
 
+// ---- Where the installed data lies ----------------------------------------------------------
+
+TEST(InstalledFontDir, RelativeToTheExecutableUnderAnyPrefix) {
+  for (const char* prefix : {"/usr", "/usr/local", "/opt/zarno", "/tmp/stage/usr"}) {
+    const std::filesystem::path p(prefix);
+    EXPECT_EQ(InstalledFontDir(p / "bin"), p / "share" / "fonts" / "truetype" / "zarno") << prefix;
+  }
+  EXPECT_EQ(InstalledFontDir({}), std::filesystem::path());
+}
+
 class PlacesOfThisProcessTest : public testing::TempDirTest {};
 
-TEST_F(PlacesOfThisProcessTest, FromTheEnvironment) {
-  const testing::ScopedCurrentDir cwd(dir());
-  const ShippedFontPlaces places = ShippedFontPlacesOfThisProcess("/usr/share/zarno/fonts");
-  EXPECT_EQ(places.working_dir, dir());
+TEST_F(PlacesOfThisProcessTest, FromTheExecutableAndTheEnvironment) {
+  const ShippedFontPlaces places = ShippedFontPlacesOfThisProcess();
   EXPECT_TRUE(std::filesystem::exists(places.executable_dir / "settings_test"))
       << places.executable_dir;
-  EXPECT_EQ(places.data_dir, std::filesystem::path("/usr/share/zarno/fonts"));
+  EXPECT_EQ(places.data_dir, InstalledFontDir(places.executable_dir));
   EXPECT_EQ(places.user_font_dir, dir() / "xdg-data" / "fonts");
 
   const ScopedEnv no_xdg("XDG_DATA_HOME", std::nullopt);
-  EXPECT_EQ(ShippedFontPlacesOfThisProcess({}).user_font_dir,
+  EXPECT_EQ(ShippedFontPlacesOfThisProcess().user_font_dir,
             dir() / "home" / ".local" / "share" / "fonts");
-}
-
-TEST_F(PlacesOfThisProcessTest, EndToEndIntoTheTemporaryHome) {
-  // The installer as start-up runs it: the font in the working folder, the user's fonts under
-  // the temporary XDG_DATA_HOME.
-  WriteBytes(dir() / "kolvan+.ttf", FontBytes('w'));
-  const testing::ScopedCurrentDir cwd(dir());
-  const auto installed = InstallShippedFont(ShippedFontPlacesOfThisProcess({}));
-  EXPECT_EQ(installed, dir() / "xdg-data" / "fonts" / "kolvan+.ttf");
-  EXPECT_EQ(InstallShippedFont(ShippedFontPlacesOfThisProcess({})), std::nullopt);
 }
 
 }  // namespace
