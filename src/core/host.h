@@ -42,7 +42,8 @@ class Host {
 
   // Opens a help page ("glagolitic", ...) in the help window.
   virtual void OpenHelpPage(std::string_view /*page*/) {}
-  // The settings file; "Zarno.ini" in the current directory.
+  // The settings file: by default "Zarno.ini" in the current directory, as the command-line
+  // replay keeps it; the window keeps it where the user's settings live.
   virtual std::string SettingsPath() { return "Zarno.ini"; }
   // Settings kept elsewhere than in that file (in memory, for tests and fuzzing); null for
   // the file.

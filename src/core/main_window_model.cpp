@@ -7,6 +7,7 @@
 #include "keypads/layout.h"
 #include "numerals/captions.h"
 #include "numerals/slavonic.h"
+#include "settings/settings_keys.h"
 
 namespace zarno {
 
@@ -419,8 +420,14 @@ void MainWindowModel::FormCreate() {
   if (!FontPresent(kShippedFontFamily) && host_.InstallShippedFont()) font_list_.reset();
   FillFontLists();
   StartKeypadAndDigits();
-  if (!SettingsFileExists()) ChooseFonts();
-  LoadSettings();
+  // A damaged file is kept aside and counts as missing: the fonts are chosen afresh.
+  if ((!SettingsFileExists() || SetAsideDamagedSettings()) && !ChooseFonts()) {
+    // Nothing could be written (the error box said why): the window still starts with the
+    // chosen fonts and the default sizes and colours.
+    ApplySettings(DefaultSettingsEntries(ChosenFonts()));
+  } else {
+    LoadSettings();
+  }
   FinishStart();
 }
 

@@ -15,6 +15,7 @@
 #include "core/host.h"
 #include "numerals/keypad_view.h"
 #include "numerals/slavonic.h"
+#include "settings/settings_keys.h"
 
 namespace zarno {
 
@@ -183,7 +184,12 @@ class MainWindowModel {
   // ---- Settings and fonts -------------------------------------------------------------
   void LoadSettings();
   void SaveSettings();
-  void ChooseFonts();
+  // Writes the default file with the chosen fonts; true when it was written.
+  bool ChooseFonts();
+  // The fonts the automatic choice takes from the installed ones.
+  FontsByBox ChosenFonts();
+  // Applies the lines of a settings file one by one, as LoadSettings does.
+  void ApplySettings(const std::vector<SettingsEntry>& entries);
   void FillFontLists();
   bool FontPresent(std::u16string_view name);
   int FindFontIndex(std::u16string_view name);
@@ -197,6 +203,9 @@ class MainWindowModel {
   // The redraw of the current system after a change of size or colour.
   void RedrawCurrentSystem();
   bool SettingsFileExists();
+  // At start-up: a settings file without one line of the sixteen keys is renamed to
+  // "Zarno.ini.damaged" and reported once; true when the file was such a one.
+  bool SetAsideDamagedSettings();
 
  private:
   // Runs use(store) with the host's settings store: the file, or the host's own.

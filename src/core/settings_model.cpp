@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of the settings: reading and writing "Zarno.ini", the font lists, the
 // automatic font choice, and the font, size and colour controls.
 #include <algorithm>
 #include <filesystem>
+#include <variant>
 
 #include "base/number.h"
 #include "core/main_window_model.h"
+#include "settings/damaged_settings.h"
 #include "settings/font_choice.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
@@ -74,6 +77,22 @@ bool MainWindowModel::SettingsFileExists() {
   return WithSettingsStore([](SettingsStore& s) { return s.Exists(); });
 }
 
+bool MainWindowModel::SetAsideDamagedSettings() {
+  if (host_.SettingsElsewhere() != nullptr) return false;  // only a file can be kept aside
+  const std::filesystem::path path = host_.SettingsPath();
+  const SettingsRead read = ReadSettingsFile(path);
+  if (read.outcome != SettingsRead::Outcome::kEntries || !IsDamagedSettings(read.entries)) {
+    return false;
+  }
+  const auto kept = KeepDamagedSettingsFile(path);
+  if (const auto* error = std::get_if<std::u16string>(&kept)) {
+    host_.ReportError(*error);
+  } else {
+    host_.ReportError(DamagedSettingsMessage(path, std::get<std::filesystem::path>(kept)));
+  }
+  return true;
+}
+
 void MainWindowModel::LoadSettings() {
   SettingsRead read = WithSettingsStore([](SettingsStore& s) { return s.Read(); });
   if (read.outcome == SettingsRead::Outcome::kNoFile) return;
@@ -81,8 +100,12 @@ void MainWindowModel::LoadSettings() {
     host_.ReportError(read.error);
     return;
   }
+  ApplySettings(read.entries);
+}
+
+void MainWindowModel::ApplySettings(const std::vector<SettingsEntry>& entries) {
   settings_busy_ = true;
-  for (const SettingsEntry& e : read.entries) {
+  for (const SettingsEntry& e : entries) {
     const auto key = FindSettingKey(e.key);
     if (!key) continue;
     const SettingKeyInfo& info = kSettingKeys[static_cast<int>(*key)];
@@ -143,15 +166,19 @@ void MainWindowModel::SaveSettings() {
   if (error) host_.ReportError(*error);
 }
 
-void MainWindowModel::ChooseFonts() {
-  if (settings_busy_) return;
+FontsByBox MainWindowModel::ChosenFonts() {
+  return ChooseDefaultFonts([this](std::u16string_view name) { return FontPresent(name); });
+}
+
+bool MainWindowModel::ChooseFonts() {
+  if (settings_busy_) return false;
   settings_busy_ = true;
-  const FontsByBox fonts =
-      ChooseDefaultFonts([this](std::u16string_view name) { return FontPresent(name); });
+  const FontsByBox fonts = ChosenFonts();
   const auto error = WithSettingsStore(
       [&fonts](SettingsStore& s) { return s.Write(DefaultSettingsEntries(fonts)); });
   settings_busy_ = false;
   if (error) host_.ReportError(*error);
+  return !error;
 }
 
 void MainWindowModel::Button5Click() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
 #include <array>
@@ -241,10 +242,17 @@ EncodedSettings EncodeSettingsForWriting(const std::vector<SettingsEntry>& entri
 
 std::optional<std::u16string> WriteSettingsFile(const std::filesystem::path& path,
                                                 const std::vector<SettingsEntry>& entries) {
+  if (path.empty()) {
+    return u"Не удалось записать файл " + FromUtf8(kSettingsFileName) +
+           u": не найдена домашняя папка пользователя";
+  }
   const std::u16string name = FileNameText(path);
   const EncodedSettings encoded = EncodeSettingsForWriting(entries, name);
   if (encoded.error) return encoded.error;
-  const std::error_code ec = ReplaceFileAtomically(path, encoded.bytes);
+  // The user's configuration folder may not exist yet.
+  std::error_code ec;
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+  if (!ec) ec = ReplaceFileAtomically(path, encoded.bytes);
   if (!ec) return std::nullopt;
   return u"Не удалось записать файл " + name + u": " + FromUtf8(ec.message());
 }

@@ -90,7 +90,8 @@ EncodedSettings EncodeSettingsForWriting(const std::vector<SettingsEntry>& entri
 
 // Replaces the file by the entries, atomically: on failure, and for entries that could not be
 // read back, the old file stays as it was and the text for the error box is returned; nullopt
-// means the file is written.
+// means the file is written. A missing folder on the way is created; an empty path (no home
+// folder to keep settings in) fails.
 std::optional<std::u16string> WriteSettingsFile(const std::filesystem::path& path,
                                                 const std::vector<SettingsEntry>& entries);
 

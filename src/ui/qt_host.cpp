@@ -3,6 +3,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 
+#include "settings/settings_location.h"
 #include "ui/process_fonts.h"
 #include "ui/qt_text.h"
 
@@ -14,7 +15,9 @@ const QString kTitle = QStringLiteral("Зарно");
 }  // namespace
 
 QtHost::QtHost(QWidget* parent, HostDialogs dialogs)
-    : parent_(parent), dialogs_(std::move(dialogs)) {
+    : parent_(parent),
+      dialogs_(std::move(dialogs)),
+      settings_path_(SettingsFileLocationOfThisProcess().value_or("").string()) {
   if (!dialogs_.message) {
     dialogs_.message = [this](const QString& text) {
       QMessageBox::information(parent_, kTitle, text, QMessageBox::Ok);

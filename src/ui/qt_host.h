@@ -29,6 +29,8 @@ class QtHost : public Host {
   bool InstallShippedFont() override;
   FontSpec ChooseFont(const FontSpec& current) override;
   void OpenHelpPage(std::string_view page) override;
+  // Decided once, when the window is made: see settings/settings_location.h.
+  std::string SettingsPath() override { return settings_path_; }
 
   void SetHelpPageOpener(std::function<void(std::string_view)> open) {
     dialogs_.open_help_page = std::move(open);
@@ -38,6 +40,7 @@ class QtHost : public Host {
   QPointer<QWidget> parent_;
   HostDialogs dialogs_;
   bool install_tried_ = false;
+  std::string settings_path_;
 };
 
 }  // namespace zarno::ui

@@ -3,6 +3,7 @@
 // A host for the window model in tests: records messages and errors, offers a given font
 // list, keeps its settings file in a temporary folder of its own.
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -46,9 +47,12 @@ class FakeHost : public Host {
     return dialog_answer ? *dialog_answer : current;
   }
   void OpenHelpPage(std::string_view page) override { help_pages.emplace_back(page); }
-  std::string SettingsPath() override { return (dir.path() / "Zarno.ini").string(); }
+  std::string SettingsPath() override {
+    return settings_path ? *settings_path : (dir.path() / "Zarno.ini").string();
+  }
 
   TempDir dir;
+  std::optional<std::string> settings_path;  // elsewhere than in `dir`
   std::vector<std::u16string> fonts = {u"AR PL UMing CN", u"DejaVu Sans", u"FreeMono",
                                        u"FreeSans",       u"FreeSerif",   u"Kolvana+"};
   std::optional<FontSpec> dialog_answer;

@@ -318,12 +318,27 @@ TEST_F(WriteSettingsFileTest, DirectoryInPlaceOfTheFile) {
   EXPECT_EQ(Names(dir()), (std::set<std::string>{"Zarno.ini"}));
 }
 
-TEST_F(WriteSettingsFileTest, FolderThatDoesNotExist) {
-  const std::filesystem::path path = dir() / "gone" / "Zarno.ini";
-  EXPECT_EQ(
-      WriteSettingsFile(path, entries_),
-      u"Не удалось записать файл " + FromUtf8(path.string()) + u": No such file or directory");
-  EXPECT_EQ(Names(dir()), (std::set<std::string>{}));
+TEST_F(WriteSettingsFileTest, MissingFoldersAreCreated) {
+  // The user's configuration folder does not exist before the first save.
+  const std::filesystem::path path = dir() / "config" / "zarno" / "Zarno.ini";
+  EXPECT_EQ(WriteSettingsFile(path, entries_), std::nullopt);
+  EXPECT_EQ(ReadBytes(path), kBytes);
+  EXPECT_EQ(Names(path.parent_path()), (std::set<std::string>{"Zarno.ini"}));
+}
+
+TEST_F(WriteSettingsFileTest, FolderThatCannotBeMade) {
+  const std::filesystem::path path = dir() / "file" / "zarno" / "Zarno.ini";
+  WriteBytes(dir() / "file", "a file where the folder should be");
+  const auto error = WriteSettingsFile(path, entries_);
+  ASSERT_TRUE(error.has_value());
+  EXPECT_TRUE(error->starts_with(u"Не удалось записать файл " + FromUtf8(path.string()) + u": "))
+      << ToUtf8(*error);
+  EXPECT_EQ(ReadBytes(dir() / "file"), "a file where the folder should be");
+}
+
+TEST_F(WriteSettingsFileTest, NoPlaceForTheFile) {
+  EXPECT_EQ(WriteSettingsFile({}, entries_),
+            u"Не удалось записать файл Zarno.ini: не найдена домашняя папка пользователя");
 }
 
 TEST_F(WriteSettingsFileTest, FolderWhereNothingCanBeCreated) {

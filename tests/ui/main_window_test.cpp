@@ -319,7 +319,7 @@ TEST_F(WindowTest, QuestionMarkOpensTheGlagoliticPage) {
 }
 
 TEST_F(WindowTest, ClosingTheWindowSavesTheSettings) {
-  ASSERT_TRUE(QFile::remove(WorkDir() + QStringLiteral("/Zarno.ini")));
+  ASSERT_TRUE(QFile::remove(SettingsFile()));
   bool closed = false;
   QObject::connect(&Main(), &MainWindow::closed, [&] { closed = true; });
   Main().close();
@@ -328,7 +328,7 @@ TEST_F(WindowTest, ClosingTheWindowSavesTheSettings) {
 }
 
 TEST_F(WindowTest, ExitInTheMenuClosesTheWindowAndSaves) {
-  ASSERT_TRUE(QFile::remove(WorkDir() + QStringLiteral("/Zarno.ini")));
+  ASSERT_TRUE(QFile::remove(SettingsFile()));
   auto* exit = Main().findChild<QAction*>(QStringLiteral("N3"));
   ASSERT_NE(exit, nullptr);
   EXPECT_EQ(exit->text(), QStringLiteral("Выход"));

@@ -1,8 +1,9 @@
 #pragma once
 
-// A fresh program per test: its own working directory (where "Zarno.ini" lives), its own
-// XDG_DATA_HOME (where our font is installed), and answers for every box the window may open.
-// A box that opens anyway is closed at once and fails the test instead of waiting for a user.
+// A fresh program per test: its own working directory, its own XDG_CONFIG_HOME (where
+// "Zarno.ini" lives), its own XDG_DATA_HOME (where our font is installed), and answers for every
+// box the window may open. A box that opens anyway is closed at once and fails the test instead of
+// waiting for a user.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -30,9 +31,13 @@ class WindowTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     old_dir_ = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    ASSERT_TRUE(QDir().mkpath(WorkDir()));
+    ASSERT_TRUE(QDir::setCurrent(WorkDir()));
     old_xdg_ = qgetenv("XDG_DATA_HOME");
+    old_xdg_config_ = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_DATA_HOME", XdgDataHome().toUtf8());
+    qputenv("XDG_CONFIG_HOME", XdgConfigHome().toUtf8());
+    PrepareWorkDir();
 
     HostDialogs dialogs;
     dialogs.message = [this](const QString& text) { messages_.push_back(text); };
@@ -62,6 +67,7 @@ class WindowTest : public ::testing::Test {
     watchdog_.stop();
     QDir::setCurrent(old_dir_);
     qputenv("XDG_DATA_HOME", old_xdg_);
+    qputenv("XDG_CONFIG_HOME", old_xdg_config_);
     EXPECT_TRUE(unexpected_boxes_.empty())
         << "a box opened: " << unexpected_boxes_.front().toStdString();
     EXPECT_TRUE(errors_.empty()) << "error box: " << errors_.front().toStdString();
@@ -94,13 +100,19 @@ class WindowTest : public ::testing::Test {
     QTest::keyClicks(sovr, text);
   }
 
+  // Runs before the window is made: a test puts files into the working directory here.
+  virtual void PrepareWorkDir() {}
+
   QString Settings() {
-    QFile file(dir_.filePath(QStringLiteral("Zarno.ini")));
+    QFile file(SettingsFile());
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(file.readAll());
   }
-  QString WorkDir() const { return dir_.path(); }
+  // Where the window keeps its settings when the working directory has none.
+  QString SettingsFile() const { return XdgConfigHome() + QStringLiteral("/zarno/Zarno.ini"); }
+  QString WorkDir() const { return dir_.filePath(QStringLiteral("work")); }
   QString XdgDataHome() const { return dir_.filePath(QStringLiteral("xdg-data")); }
+  QString XdgConfigHome() const { return dir_.filePath(QStringLiteral("xdg-config")); }
 
   std::vector<QString> messages_;
   std::vector<QString> errors_;
@@ -113,6 +125,7 @@ class WindowTest : public ::testing::Test {
   QTemporaryDir dir_;
   QString old_dir_;
   QByteArray old_xdg_;
+  QByteArray old_xdg_config_;
   QTimer watchdog_;
   ProgramWindows windows_;
 };
