@@ -3,17 +3,19 @@
 # Needs root (or sudo). Usage: scripts/install-deps.sh [build|run|test|fuzz]
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config libfontconfig-dev qt6-base-dev)
+build=(cmake ninja-build g++ pkg-config libfontconfig-dev libxcb1-dev qt6-base-dev)
 fonts=(fonts-dejavu-core fonts-dejavu-extra fonts-freefont-ttf fonts-arphic-uming fonts-noto-core)
 test=(libgtest-dev libgmock-dev libbenchmark-dev libicu-dev python3-fonttools python3-munkres
       python3-defcon)
+# The install check: validators, the .deb tools, lintian; librsvg2-bin renders the icon.
+package=(desktop-file-utils appstream mandoc librsvg2-bin dpkg-dev fakeroot file lintian)
 run=(xvfb)
 fuzz=(cmake ninja-build clang pkg-config libfontconfig-dev)
 
 case "${1:-test}" in
   build) wanted=("${build[@]}") ;;
   run) wanted=("${build[@]}" "${fonts[@]}" "${run[@]}") ;;
-  test) wanted=("${build[@]}" "${fonts[@]}" "${test[@]}") ;;
+  test) wanted=("${build[@]}" "${fonts[@]}" "${test[@]}" "${package[@]}") ;;
   fuzz) wanted=("${fuzz[@]}") ;;
   *) echo "usage: $0 [build|run|test|fuzz]" >&2; exit 2 ;;
 esac

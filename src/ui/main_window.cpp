@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "keypads/layout.h"
+#include "program_info.h"
 #include "ui/chooser_window.h"
 #include "ui/design_layout.h"
 #include "ui/output_fit.h"
@@ -128,7 +129,9 @@ std::vector<QRect> ValueLabelCandidates(const QRect& key, const QSize& size,
 
 MainWindow::MainWindow(HostDialogs dialogs, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Зарно 0.12.2 (переводчик чисел)"));
+  setWindowTitle(QStringLiteral("Зарно ") +
+                 QString::fromLatin1(kProgramVersion.data(), qsizetype(kProgramVersion.size())) +
+                 QStringLiteral(" (переводчик чисел)"));
   setFont(QFont(UiFamily(), kUiPoints));
   host_ = std::make_unique<QtHost>(this, std::move(dialogs));
   model_ = std::make_unique<MainWindowModel>(*host_);

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include "program_info.h"
 #include "ui/help/help_pages.h"
 #include "ui/help/main_menu.h"
 
@@ -106,7 +107,8 @@ class HelpWindowTest : public QObject {
     QCOMPARE(about->toPlainText(),
              U("\"Зарно\" - переводчик чисел из современной записи в запись кириллическими, "
                "глаголическими, римскими буквами, в цифровые системы других стран мира и "
-               "обратно.\n\n\nВыпуск 0.12.2, от 11 июня 2010 г."));
+               "обратно.\n\n\nВыпуск ") +
+                 QString::fromLatin1(zarno::kProgramVersion.data()) + U(", от 11 июня 2010 г."));
 
     auto* thanks = Child<QLabel>(&w, "Label76");
     QVERIFY(thanks != nullptr);

@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include "program_info.h"
 #include "ui/process_fonts.h"
 #include "ui/widgets.h"
 #include "window_fixture.h"
@@ -35,7 +36,8 @@ QString SelectAllOf(RichOutput* out) {
 }
 
 TEST_F(WindowTest, StartsAsTheMainWindowInCyrillicAndNarrow) {
-  EXPECT_EQ(Main().windowTitle(), QStringLiteral("Зарно 0.12.2 (переводчик чисел)"));
+  EXPECT_EQ(Main().windowTitle(), QStringLiteral("Зарно %1 (переводчик чисел)")
+                                      .arg(QString::fromLatin1(kProgramVersion.data())));
   EXPECT_EQ(Main().centralWidget()->width(), 461);
   EXPECT_EQ(Main().centralWidget()->height(), 558);
   EXPECT_EQ(Main().minimumSize(), Main().maximumSize());  // not resizable

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "program_info.h"
 #include "ui/help/help_pages.h"
 
 #ifndef ZARNO_HELP_URL
@@ -64,11 +65,13 @@ QString HelpWindow::InitialCaption() { return QStringLiteral("\"Зарно\" С�
 
 QString HelpWindow::AboutText() {
   return QStringLiteral(
-      "\"Зарно\" - переводчик чисел из современной записи в запись кириллическими, "
-      "глаголическими, римскими буквами, в цифровые системы других стран мира и обратно.\n"
-      "\n"
-      "\n"
-      "Выпуск 0.12.2, от 11 июня 2010 г.");
+             "\"Зарно\" - переводчик чисел из современной записи в запись кириллическими, "
+             "глаголическими, римскими буквами, в цифровые системы других стран мира и обратно.\n"
+             "\n"
+             "\n"
+             "Выпуск ") +
+         QString::fromLatin1(kProgramVersion.data(), qsizetype(kProgramVersion.size())) +
+         QStringLiteral(", от 11 июня 2010 г.");
 }
 
 HelpWindow::HelpWindow(QWidget* parent, FamilyProvider installed_families)
