@@ -122,12 +122,29 @@ ZARNO_PAIR(GreekIonic, 99999999, ({GrekIonichCaptions()}), RenderGrekIonich, Roo
            icu::URBNF_NUMBERING_SYSTEM, u"%greek-upper");
 ZARNO_PAIR(Hebrew, 9999, ({IudeyskieCaptions()}), RenderIudeyskie, Root(),
            icu::URBNF_NUMBERING_SYSTEM, u"%hebrew");
-ZARNO_PAIR(
-    Cyrillic, 999999, ({KirilCaptions()}),
-    [](std::u16string_view s, const KeypadView& v) {
-      return DecorateKiril(*RenderKirilPlain(s, v, false, false), DressOptions{}).kiril;
-    },
-    Root(), icu::URBNF_NUMBERING_SYSTEM, u"%cyrillic-lower");
+
+// Cyrillic with its numeral marks as the output shows them: the letters written from the
+// keypad's table, then dressed, in buffers.
+void BM_Cyrillic_Zarno(benchmark::State& state) {
+  static const Store s({KirilCaptions()});
+  const KirilWriter writer(s.View(), /*glagolitic=*/false, /*style2=*/false);
+  const DressOptions options;
+  const auto texts = Texts(Values(999999));
+  std::u16string room(writer.MaxPlain() + DressRoom(writer.MaxPlain()), u'\0');
+  char16_t* const plain = room.data();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const char16_t* end = writer.WritePlain(texts[i++ % kSample], plain);
+    const std::u16string_view letters(plain, static_cast<std::size_t>(end - plain));
+    benchmark::DoNotOptimize(WriteDressed(letters, options, plain + writer.MaxPlain()));
+  }
+}
+BENCHMARK(BM_Cyrillic_Zarno);
+void BM_Cyrillic_Icu(benchmark::State& state) {
+  RunIcu(state, 999999, Root(), icu::URBNF_NUMBERING_SYSTEM, u"%cyrillic-lower");
+}
+BENCHMARK(BM_Cyrillic_Icu);
+
 ZARNO_PAIR(Chinese, 99999, ({KitayCaptions(), KitayFormalCaptions(), KitaySimplifiedCaptions()}),
            RenderKitay, icu::Locale("zh"), icu::URBNF_SPELLOUT, nullptr);
 

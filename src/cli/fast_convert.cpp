@@ -53,6 +53,9 @@ FastConvert::FastConvert(MainWindowModel& model, ConvertOutput output, bool stan
       glyphs_(model.Controls()),
       mark_width_(model.MarkWidth()) {
   for (int d = 0; d < 10; ++d) digits_utf8_[d] = ToUtf8(model.Text(DigitButton(d)));
+  const KeypadView keys(glyphs_);
+  kiril_.emplace(keys, !keys.Checked(Ctl::KirilRadio), keys.Checked(Ctl::Kiril_Old_Tys_Radio2));
+  dress_ = DressOptionsOf(keys, mark_width_, u"");
 }
 
 void FastConvert::Numeral(std::u16string_view sovr, std::u16string& shown) const {
@@ -88,9 +91,16 @@ void FastConvert::Numeral(std::u16string_view sovr, std::u16string& shown) const
       return;
     case NumeralSystem::kGlagol:
     case NumeralSystem::kKiril: {
-      const auto plain = RenderKirilPlain(sovr, keys, !keys.Checked(Ctl::KirilRadio),
-                                          keys.Checked(Ctl::Kiril_Old_Tys_Radio2));
-      if (plain) shown = DecorateKiril(*plain, DressOptionsOf(keys, mark_width_, sovr)).kiril;
+      // The letters and then the dressing, in one buffer of the thread.
+      thread_local std::u16string room;
+      room.resize(kiril_->MaxPlain() + DressRoom(kiril_->MaxPlain()));
+      char16_t* const plain = room.data();
+      const char16_t* end = kiril_->WritePlain(sovr, plain);
+      if (end == nullptr) return;  // a Glagolitic thousands digit that ends the rendering
+      DressOptions o = dress_;
+      o.value = value;
+      shown = WriteDressed({plain, static_cast<std::size_t>(end - plain)}, o,
+                           plain + kiril_->MaxPlain());
       return;
     }
   }

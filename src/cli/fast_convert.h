@@ -8,11 +8,13 @@
 
 #include <iosfwd>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "core/main_window_model.h"
+#include "numerals/slavonic.h"
 
 namespace zarno::cli {
 
@@ -52,6 +54,9 @@ class FastConvert {
   const ControlStates glyphs_;  // a copy, so that the threads never read the model
   const int mark_width_;
   std::string digits_utf8_[10];
+  // The Cyrillic and Glagolitic letters and their dressing, but for the value of the number.
+  std::optional<KirilWriter> kiril_;
+  DressOptions dress_;
 };
 
 }  // namespace zarno::cli

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "numerals/captions.h"
-#include "numerals/pieces.h"
 
 namespace zarno {
 namespace {
@@ -85,78 +84,102 @@ constexpr char16_t kEndMark[10] = {0,         0,         u'\uE075', u'\u0483', u
 
 }  // namespace
 
-std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const KeypadView& keys,
-                                               bool glagolitic, bool style2) {
-  const std::u16string_view sign = keys.Caption(Ctl::Tysyasha);
+KirilWriter::KirilWriter(const KeypadView& keys, bool glagolitic, bool style2)
+    : glagolitic_(glagolitic), style2_(style2) {
+  auto letter = [&](int value, bool box_only) {
+    return Note(keys.Caption(LetterKey(value, keys, glagolitic, box_only)));
+  };
+  for (int d = 1; d <= 9; ++d) {
+    unit_[d] = letter(d, false);
+    ten_[d] = letter(10 * d, false);
+    hundred_[d] = letter(100 * d, false);
+    myriad_ten_[d] = letter(10 * d, true);
+    myriad_unit_[d] = letter(d, true);
+    hundred_thousand_[d] = d == 5 ? Note(keys.Caption(Ctl::Kiril1_500)) : hundred_[d];
+  }
+  glagolitic_thousand_[1] = Note(keys.Caption(Ctl::Glagolitsa_1000));
+  glagolitic_thousand_[2] = Note(keys.Caption(Ctl::Glagolitsa_2000));
+  sign_ = Note(keys.Caption(Ctl::Tysyasha));
   // The panels carry their sign as the second character of the caption.
   auto second = [](std::u16string_view s) {
     return s.size() > 1 ? s.substr(1, 1) : s.substr(0, 0);
   };
-  const std::u16string_view ten_thousands = second(keys.Caption(Ctl::x10000));
-  const std::u16string_view hundred_thousands = second(keys.Caption(Ctl::x100000));
-  auto letter = [&](int value, bool box_only) {
-    return keys.Caption(LetterKey(value, keys, glagolitic, box_only));
-  };
+  ten_thousands_ = second(keys.Caption(Ctl::x10000));
+  hundred_thousands_ = second(keys.Caption(Ctl::x100000));
+}
 
-  // The pieces are collected from the right and joined once at the end. Seven digits and
-  // more are never written, so only the last six ranks can contribute.
-  Pieces<16> pieces;
-  auto prepend = [&](std::u16string_view s) { pieces.Add(s); };
+std::u16string_view KirilWriter::Note(std::u16string_view caption) {
+  longest_ = std::max(longest_, caption.size());
+  return caption;
+}
+
+char16_t* KirilWriter::WritePlain(std::u16string_view sovr, char16_t* out) const {
   const std::size_t n = sovr.size();
-  // 11 to 19 read units first: the letter of 10 goes after the units, so it is noted first.
-  const bool teen = n >= 2 && sovr[n - 2] == u'1';
-  if (teen) prepend(letter(10, false));
-  for (std::size_t rank = 1; rank <= n; ++rank) {
+  auto digit = [&](std::size_t rank) {
     const char16_t c = sovr[n - rank];
-    const int d = c >= u'0' && c <= u'9' ? c - u'0' : 0;
+    return c >= u'0' && c <= u'9' ? c - u'0' : 0;
+  };
+  auto put = [&out](std::u16string_view s) { out = Copy(s, out); };
+  // A Glagolitic thousands digit other than 1 or 2 ends the rendering, even before the check
+  // of the length.
+  if (glagolitic_ && n >= 4 && digit(4) != 1 && digit(4) != 2) return nullptr;
+  if (n >= 7) return out;  // seven digits and more are not written
+  for (std::size_t rank = n; rank >= 1; --rank) {
+    const int d = digit(rank);
     switch (rank) {
-      case 1:
-        if (d) prepend(letter(d, false));
-        break;
-      case 2:
-        if (d && !teen) prepend(letter(10 * d, false));
-        break;
-      case 3:
-        if (d) prepend(letter(100 * d, false));
-        break;
-      case 4:
-        if (!glagolitic) {
-          if (d) {
-            prepend(letter(d, false));
-            prepend(sign);
-          }
-        } else if (d == 1 || d == 2) {
-          prepend(keys.Caption(d == 1 ? Ctl::Glagolitsa_1000 : Ctl::Glagolitsa_2000));
+      case 6:
+        if (!d) break;
+        if (!style2_) {
+          put(sign_);
+          put(hundred_thousand_[d]);
         } else {
-          return std::nullopt;
+          put(myriad_unit_[d]);
+          put(hundred_thousands_);
         }
         break;
       case 5:
         if (!d) break;
-        if (!style2) {
-          prepend(letter(10 * d, true));
-          prepend(sign);
+        if (!style2_) {
+          put(sign_);
+          put(myriad_ten_[d]);
         } else {
-          prepend(ten_thousands);
-          prepend(letter(d, true));
-          if (n > 5) prepend(u" ");
+          if (n > 5) put(u" ");
+          put(myriad_unit_[d]);
+          put(ten_thousands_);
         }
         break;
-      case 6:
-        if (!d) break;
-        if (!style2) {
-          prepend(d == 5 ? keys.Caption(Ctl::Kiril1_500) : letter(100 * d, false));
-          prepend(sign);
-        } else {
-          prepend(hundred_thousands);
-          prepend(letter(d, true));
+      case 4:
+        if (glagolitic_) {
+          put(glagolitic_thousand_[d]);
+        } else if (d) {
+          put(sign_);
+          put(unit_[d]);
         }
         break;
-      default:
-        return std::u16string();  // seven digits and more are not written
+      case 3:
+        put(hundred_[d]);
+        break;
+      case 2:
+        // 11 to 19 read units first: the letter of 10 goes after the units.
+        if (d != 1) put(ten_[d]);
+        break;
+      case 1:
+        put(unit_[d]);
+        if (n >= 2 && sovr[n - 2] == u'1') put(ten_[1]);
+        break;
     }
   }
-  return pieces.Join(/*backward=*/true);
+  return out;
+}
+
+std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const KeypadView& keys,
+                                               bool glagolitic, bool style2) {
+  const KirilWriter writer(keys, glagolitic, style2);
+  std::u16string text(writer.MaxPlain(), u'\0');
+  const char16_t* end = writer.WritePlain(sovr, text.data());
+  if (end == nullptr) return std::nullopt;
+  text.resize(end - text.data());
+  return text;
 }
 
 namespace {
@@ -269,8 +292,9 @@ char16_t* MarkEveryLetter(std::u16string_view c, const DressOptions& o, char16_t
 
 // The text of one mark style: `body` (the letters with their inner dots, and with the marks
 // of style 1 when `width` is 1) with the mark of the other styles and the outer dots. `buf`
-// holds body.size() + 4 characters.
-std::u16string Finish(std::u16string_view body, const DressOptions& o, int width, char16_t* buf) {
+// holds body.size() + 4 characters; the text lies in it.
+std::u16string_view Finish(std::u16string_view body, const DressOptions& o, int width,
+                           char16_t* buf) {
   char16_t* const text = buf + 1;  // buf[0] is kept for the leading dot
   std::size_t size = body.size();
   Copy(body, text);
@@ -294,34 +318,51 @@ std::u16string Finish(std::u16string_view body, const DressOptions& o, int width
     }
     text[size++] = kDot;
   }
-  return std::u16string(begin, text + size);
+  return {begin, static_cast<std::size_t>(text + size - begin)};
 }
 
+// The parts of the dressing in one buffer of DressRoom(n) units: the dotted letters (2n),
+// the marked ones (4n) and the finished text (4n + 4).
+struct DressParts {
+  std::u16string_view base;        // the letters with their inner dots
+  std::u16string_view with_marks;  // and with the marks of style 1, when asked for
+  char16_t* finished;
+
+  DressParts(std::u16string_view plain, const DressOptions& o, bool marks_of_style1,
+             char16_t* room) {
+    const std::size_t n = plain.size();
+    char16_t* const dotted = room;
+    char16_t* const marked = dotted + 2 * n;
+    finished = marked + 4 * n;
+    base = plain;
+    if (o.dots && !plain.empty()) base = {dotted, InnerDots(plain, o, dotted)};
+    if (o.numeral_mark && marks_of_style1) {
+      with_marks = {marked, MarkEveryLetter(base, o, marked)};
+    }
+  }
+  std::u16string_view Body(const DressOptions& o, int width) const {
+    return o.numeral_mark && width == 1 ? with_marks : base;
+  }
+};
+
 }  // namespace
+
+std::u16string_view WriteDressed(std::u16string_view plain, const DressOptions& o, char16_t* room) {
+  const DressParts parts(plain, o, o.mark_width == 1, room);
+  return Finish(parts.Body(o, o.mark_width), o, o.mark_width, parts.finished);
+}
 
 Dressed DecorateKiril(std::u16string_view plain, const DressOptions& options) {
   const DressOptions& o = options;
   const int next = NextMarkWidth(o.mark_width);
-  // One buffer for the dotted letters, the marked ones and the finished text.
-  const std::size_t n = plain.size();
-  Scratch scratch(2 * n + 4 * n + (4 * n + 4));
-  char16_t* const dotted = scratch.data();
-  char16_t* const marked = dotted + 2 * n;
-  char16_t* const finished = marked + 4 * n;
-
+  Scratch scratch(DressRoom(plain.size()));
   // The dots between the letters are the same in both texts; the marks over every letter
   // are needed when one of them is in style 1 (the other then is not).
-  std::u16string_view base = plain;
-  if (o.dots && !plain.empty()) base = {dotted, InnerDots(plain, o, dotted)};
-  std::u16string_view with_marks;
-  if (o.numeral_mark && (o.mark_width == 1 || next == 1)) {
-    with_marks = {marked, MarkEveryLetter(base, o, marked)};
-  }
-  auto body = [&](int width) { return o.numeral_mark && width == 1 ? with_marks : base; };
-
+  const DressParts parts(plain, o, o.mark_width == 1 || next == 1, scratch.data());
   Dressed d;
-  d.kiril = Finish(body(o.mark_width), o, o.mark_width, finished);
-  d.zarno = o.numeral_mark ? Finish(body(next), o, next, finished) : d.kiril;
+  d.kiril = Finish(parts.Body(o, o.mark_width), o, o.mark_width, parts.finished);
+  d.zarno = o.numeral_mark ? std::u16string(Finish(parts.Body(o, next), o, next, parts.finished))
+                           : d.kiril;
   return d;
 }
 

@@ -3,6 +3,7 @@
 // Cyrillic and Glagolitic numerals: the plain letter text, its dressing with numeral marks
 // and dots, the format of the thousands sign, and reading letters back into a number.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +20,37 @@ inline constexpr char16_t kTenThousandsSign = u'\uE070';
 inline constexpr char16_t kHundredThousandsSign = u'\uE085';
 inline constexpr char16_t kDot = u'\u2027';
 inline constexpr char16_t kLowDot = u'\uE130';
+
+// The glyphs of a Cyrillic or Glagolitic keypad gathered once, to write the letters of many
+// numbers: the letter of every digit in every place and the signs, in a table that the
+// writing walks. `glagolitic` is any system but Cyrillic (the thousands are then the two
+// Glagolitic letters); `style2` is the second way of writing ten and hundred thousands.
+// The writer keeps views of the captions: the glyph store must outlive it, unchanged.
+class KirilWriter {
+ public:
+  KirilWriter(const KeypadView& keys, bool glagolitic, bool style2);
+
+  // The most code units that WritePlain writes.
+  std::size_t MaxPlain() const { return 12 * std::max<std::size_t>(longest_, 1); }
+
+  // Writes the letters of `sovr` to `out` (room for MaxPlain() units) and gives the end;
+  // nullptr when a Glagolitic thousands digit other than 1 or 2 ends the rendering. Seven
+  // digits and more write nothing.
+  char16_t* WritePlain(std::u16string_view sovr, char16_t* out) const;
+
+ private:
+  std::u16string_view Note(std::u16string_view caption);
+
+  bool glagolitic_;
+  bool style2_;
+  std::size_t longest_ = 0;  // the longest caption noted
+  // By digit (0 writes nothing): the letters of units, tens and hundreds; tens and units of
+  // the ten and hundred thousands as their boxes choose them; the hundred thousands.
+  std::u16string_view unit_[10], ten_[10], hundred_[10];
+  std::u16string_view myriad_ten_[10], myriad_unit_[10], hundred_thousand_[10];
+  std::u16string_view glagolitic_thousand_[3];
+  std::u16string_view sign_, ten_thousands_, hundred_thousands_;
+};
 
 // The letters of the number in Sovr, built from the right with the glyphs of the keypad
 // captions. `glagolitic` is any system but Cyrillic (the thousands are then the two
@@ -50,6 +82,14 @@ constexpr int NextMarkWidth(int width) { return width >= 9 ? 1 : width + 1; }
 // Dresses the plain text. The caption of Zarno previews exactly what a click on it will
 // show: the text in the next mark style (or the text itself without numeral marks).
 Dressed DecorateKiril(std::u16string_view plain, const DressOptions& options);
+
+// The room that WriteDressed needs for a plain text of n code units.
+constexpr std::size_t DressRoom(std::size_t n) { return 10 * n + 4; }
+
+// Dresses the plain text for the output alone, without the preview of Zarno, in `room`
+// (DressRoom(plain.size()) units); the text given lies in `room`.
+std::u16string_view WriteDressed(std::u16string_view plain, const DressOptions& options,
+                                 char16_t* room);
 
 // The numeral mark that style 1 sets after one letter.
 char16_t MarkAfter(char16_t letter, bool glagolitic);
