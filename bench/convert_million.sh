@@ -4,10 +4,11 @@
 # times of each and their ratio (target: ours / ICU <= 0.2).
 # Systems that ICU has no formatter for are set beside ICU's Cyrillic batch on their numbers
 # (marked *).
-# Usage: bench/convert_million.sh [BUILD_DIR] [RUNS]
+# Usage: bench/convert_million.sh [BUILD_DIR] [RUNS] [SYSTEM...]   (default: every system)
 set -euo pipefail
 build=${1:-build}
 runs=${2:-5}
+only=("${@:3}")
 cli="$build/src/cli/zarno-cli"
 icu="$build/bench/icu_convert"
 [[ -x $cli && -x $icu ]] || { echo "build zarno-cli and icu_convert first (-DZARNO_BENCH=ON)" >&2; exit 2; }
@@ -44,6 +45,7 @@ median() { printf '%s\n' "$@" | sort -g | awk '{a[NR] = $1} END {print a[int((NR
 printf '%-12s %10s %10s %12s\n' system "ours (s)" "ICU (s)" "ours / ICU"
 for row in "${systems[@]}"; do
   read -r system limit rule_set rest <<<"$row"
+  if ((${#only[@]})) && [[ " ${only[*]} " != *" $system "* ]]; then continue; fi
   locale=""
   [[ ${rest:-} != "*" ]] && locale=${rest:-}
   input="$work/$system.txt"
