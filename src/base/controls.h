@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -25,6 +26,18 @@ enum class ControlKind : std::uint8_t {
   kSwatch,
   kFontBox,
 };
+
+// The kinds by name, as `zarno-cli replay`'s dump writes them.
+inline constexpr std::string_view kControlKindNames[] = {
+    "edit",        "output", "button",      "digit-button", "system-radio", "group",
+    "style-radio", "key",    "variant-box", "option-box",   "panel",        "label",
+    "link",        "spin",   "swatch",      "font-box",
+};
+static_assert(std::size(kControlKindNames) == static_cast<std::size_t>(ControlKind::kFontBox) + 1,
+              "one name for every kind, in the order of ControlKind");
+constexpr std::string_view KindName(ControlKind kind) {
+  return kControlKindNames[static_cast<int>(kind)];
+}
 
 // Identity of every named control of the main window (see controls.def).
 enum class Ctl : std::uint16_t {
@@ -75,27 +88,18 @@ enum class NumeralSystem : std::uint8_t {
 };
 inline constexpr int kSystemCount = 10;
 
-constexpr Ctl RadioOf(NumeralSystem s) {
-  return static_cast<Ctl>(Index(Ctl::KirilRadio) + static_cast<int>(s));
-}
-constexpr std::optional<NumeralSystem> SystemOfRadio(Ctl c) {
-  const int i = Index(c) - Index(Ctl::KirilRadio);
-  if (i < 0 || i >= kSystemCount) return std::nullopt;
-  return static_cast<NumeralSystem>(i);
-}
-// The font combo box of a system.
-constexpr Ctl FontBoxOf(NumeralSystem s) {
-  return static_cast<Ctl>(Index(Ctl::FontKirillitsa) + static_cast<int>(s));
-}
-
-// The digit button of digit d (0 to 9).
+// The digit button of `d` (0 to 9) under the digit field.
 constexpr Ctl DigitButton(int d) { return static_cast<Ctl>(Index(Ctl::Arab1_0) + d); }
-
-// Inclusive upper limit of each system.
-constexpr std::int64_t LimitOf(NumeralSystem s) {
-  constexpr std::int64_t kLimits[kSystemCount] = {999999, 2999,     399999, 99999,      9999,
-                                                  19999,  99999999, 249999, 4294967295, 9999};
-  return kLimits[static_cast<int>(s)];
+constexpr bool DigitButtonsInDigitOrder() {
+  for (int d = 0; d < 10; ++d) {
+    const Ctl c = DigitButton(d);
+    if (KindOf(c) != ControlKind::kDigitButton || ValueOf(c) != static_cast<std::uint32_t>(d)) {
+      return false;
+    }
+  }
+  return true;
 }
+static_assert(DigitButtonsInDigitOrder(),
+              "the digit buttons stand in controls.def in the order of their digits");
 
 }  // namespace zarno

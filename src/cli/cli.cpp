@@ -4,23 +4,20 @@
 #include <fstream>
 #include <ostream>
 
+#include "core/numeral_systems.h"
 #include "program_info.h"
 #include "settings/shipped_font.h"
 
 namespace zarno::cli {
 namespace {
 
-constexpr std::string_view kAliases[kSystemCount] = {
-    "cyrillic", "glagolitic",  "roman",       "chinese", "armenian",
-    "georgian", "greek-ionic", "greek-attic", "maya",    "hebrew",
-};
-
 constexpr std::string_view kUsageText =
     R"(Usage:
   zarno-cli replay [FILE]
       Runs a scripted session (standard input when FILE is absent or "-") against a
       freshly started window: type TEXT, set NAME TEXT, click NAME, choose N,
-      select Kiril START LENGTH, spin N, print. Lines starting with # are ignored.
+      select Kiril START LENGTH, spin N, print (nine members of the window's
+      state), dump (every control of the window). Lines starting with # are ignored.
   zarno-cli convert [--system NAME] [--check BOX]... [--uncheck BOX]...
                     [--digits SET] [--standard] [NUMBER...]
       Prints each NUMBER (or each line of standard input) as the window shows it.
@@ -53,14 +50,13 @@ std::string VersionText() {
 }
 
 std::optional<NumeralSystem> FindSystem(std::string_view name) {
-  for (int i = 0; i < kSystemCount; ++i) {
-    const auto s = static_cast<NumeralSystem>(i);
-    if (name == kAliases[i] || name == Name(RadioOf(s))) return s;
+  for (const NumeralSystemRow& row : NumeralSystems()) {
+    if (name == row.cli_name || name == Name(row.radio)) return row.system;
   }
   return std::nullopt;
 }
 
-std::string_view SystemAlias(NumeralSystem system) { return kAliases[static_cast<int>(system)]; }
+std::string_view SystemAlias(NumeralSystem system) { return RowOf(system).cli_name; }
 
 int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {

@@ -7,6 +7,7 @@
 #include "cli/cli.h"
 #include "cli/fast_convert.h"
 #include "core/main_window_model.h"
+#include "core/numeral_systems.h"
 #include "digits/digit_sets.h"
 
 namespace zarno::cli {

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "base/number.h"
+#include "core/numeral_systems.h"
 #include "numerals/armenian_georgian.h"
 #include "numerals/chinese.h"
 #include "numerals/greek_attic.h"

@@ -7,9 +7,11 @@
 
 #include "base/number.h"
 #include "cli/cli.h"
+#include "cli/dump.h"
 #include "cli/json.h"
 #include "cli/system_fonts.h"
 #include "core/main_window_model.h"
+#include "core/numeral_systems.h"
 
 namespace zarno::cli {
 namespace {
@@ -98,6 +100,8 @@ int Replay(std::istream& script, std::ostream& out, std::ostream& err, const Rep
     const std::string_view command = FirstWord(line, &rest);
     if (command == "print") {
       Print(model, host, out);
+    } else if (command == "dump") {
+      Dump(model, out);
     } else if (command == "type") {
       for (char16_t c : FromUtf8(rest)) {
         model.SetText(Ctl::Sovr, model.Sovr() + c);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/number.h"
+#include "core/numeral_systems.h"
 #include "digits/digit_sets.h"
 #include "keypads/layout.h"
 #include "numerals/captions.h"
@@ -62,16 +63,15 @@ MainWindowModel::MainWindowModel(Host& host) : host_(host) {
   S(Ctl::Kiril).font = u"Microsoft Sans Serif";
   S(Ctl::Kiril).font_size = 20;
   S(Ctl::Arab1).font_size = 20;
-  for (int d = 0; d < 10; ++d) S(static_cast<Ctl>(Index(Ctl::Arab1_0) + d)).font_size = 20;
+  for (int d = 0; d < 10; ++d) S(DigitButton(d)).font_size = 20;
   ApplyLayout(NumeralSystem::kKiril);
 }
 
 // ---- Queries ----------------------------------------------------------------------------
 
 NumeralSystem MainWindowModel::System() const {
-  for (int i = 0; i < kSystemCount; ++i) {
-    const auto s = static_cast<NumeralSystem>(i);
-    if (Checked(RadioOf(s))) return s;
+  for (const NumeralSystemRow& row : NumeralSystems()) {
+    if (Checked(row.radio)) return row.system;
   }
   return NumeralSystem::kKiril;
 }
@@ -228,38 +228,7 @@ void MainWindowModel::SovrChange() {
   ApplyDr10ZnakFont();
 }
 
-void MainWindowModel::RenderSystem(NumeralSystem system) {
-  switch (system) {
-    case NumeralSystem::kRim:
-      RenderRim();
-      break;
-    case NumeralSystem::kKitay:
-      RenderKitay();
-      break;
-    case NumeralSystem::kArmen:
-      RenderArmen();
-      break;
-    case NumeralSystem::kGruz:
-      RenderGruz();
-      break;
-    case NumeralSystem::kGrekIonich:
-      RenderGrekIonich();
-      break;
-    case NumeralSystem::kGrekAttich:
-      RenderGrekAttich();
-      break;
-    case NumeralSystem::kMaya:
-      RenderMaya();
-      break;
-    case NumeralSystem::kIudeyskie:
-      RenderIudeyskie();
-      break;
-    case NumeralSystem::kGlagol:
-    case NumeralSystem::kKiril:
-      RenderKiril();
-      break;
-  }
-}
+void MainWindowModel::RenderSystem(NumeralSystem system) { (this->*RowOf(system).render)(); }
 
 void MainWindowModel::EmptyKirilAboveLimit() {
   if (!AboveLimit()) return;
@@ -298,37 +267,11 @@ void MainWindowModel::SelectRadio(Ctl radio) {
 }
 
 void MainWindowModel::RunRadioHandler(Ctl radio) {
+  if (const auto system = SystemOfRadio(radio)) {
+    SystemClick(*system);
+    return;
+  }
   switch (radio) {
-    case Ctl::KirilRadio:
-      KirilRadioClick();
-      break;
-    case Ctl::GlagolRadio:
-      GlagolRadioClick();
-      break;
-    case Ctl::RimRadio:
-      RimRadioClick();
-      break;
-    case Ctl::Kitay:
-      KitayClick();
-      break;
-    case Ctl::Armen:
-      ArmenClick();
-      break;
-    case Ctl::Gruz:
-      GruzClick();
-      break;
-    case Ctl::GrekIonich:
-      GrekIonichClick();
-      break;
-    case Ctl::GrekAttich:
-      GrekAttichClick();
-      break;
-    case Ctl::Maya:
-      MayaClick();
-      break;
-    case Ctl::Iudeyskie:
-      IudeyskieClick();
-      break;
     case Ctl::Kiril_Old_Tys_Radio1:
       Kiril_Old_Tys_Radio1Click();
       break;

@@ -133,16 +133,10 @@ class MainWindowModel {
   void GershaimClick() { RenderIudeyskie(); }
 
   // ---- System switches (keypads) ------------------------------------------------------
+  // The click handler of every system's radio button (the row of the system says its steps).
+  void SystemClick(NumeralSystem system);
   void KirilRadioClick();
   void GlagolRadioClick();
-  void RimRadioClick();
-  void GrekIonichClick();
-  void GrekAttichClick();
-  void KitayClick();
-  void ArmenClick();
-  void GruzClick();
-  void MayaClick();
-  void IudeyskieClick();
   void SetKirilCaptions();
   void SetGlagolCaptions();
   void SetKeypadFont(std::u16string_view name);

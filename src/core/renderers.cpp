@@ -2,6 +2,7 @@
 // writes Kiril (and, for the readers, Sovr) through the pure numeral units.
 #include "base/number.h"
 #include "core/main_window_model.h"
+#include "core/numeral_systems.h"
 #include "numerals/armenian_georgian.h"
 #include "numerals/chinese.h"
 #include "numerals/greek_attic.h"

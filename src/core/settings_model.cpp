@@ -7,6 +7,7 @@
 
 #include "base/number.h"
 #include "core/main_window_model.h"
+#include "core/numeral_systems.h"
 #include "settings/damaged_settings.h"
 #include "settings/font_choice.h"
 #include "settings/settings_file.h"
@@ -118,7 +119,7 @@ void MainWindowModel::ApplySettings(const std::vector<SettingsEntry>& entries) {
         }
       }
       if (!e.value.empty() && box == Ctl::FontArab1) {
-        for (int d = 0; d < 10; ++d) S(static_cast<Ctl>(Index(Ctl::Arab1_0) + d)).font = e.value;
+        for (int d = 0; d < 10; ++d) S(DigitButton(d)).font = e.value;
         S(Ctl::Arab1).font = e.value;
       }
       SelectFontInBox(box, e.value);
@@ -204,9 +205,9 @@ void MainWindowModel::FontBoxChange(Ctl box) {
     return;
   }
   // The system of the box becomes the current one, set up in its new font.
-  const auto system = static_cast<NumeralSystem>(Index(box) - Index(Ctl::FontKirillitsa));
+  const NumeralSystem system = SystemOfFontBox(box);
   const Ctl radio = RadioOf(system);
-  for (int i = 0; i < kSystemCount; ++i) S(RadioOf(static_cast<NumeralSystem>(i))).checked = false;
+  for (const NumeralSystemRow& row : NumeralSystems()) S(row.radio).checked = false;
   S(radio).checked = true;
   RunRadioHandler(radio);
   RenderSystem(system);
@@ -306,7 +307,7 @@ void MainWindowModel::Button3Click() {
   arab.color = f.color;
   arab.bold = f.bold;
   arab.italic = f.italic;
-  for (int d = 0; d < 10; ++d) S(static_cast<Ctl>(Index(Ctl::Arab1_0) + d)).font = f.family;
+  for (int d = 0; d < 10; ++d) S(DigitButton(d)).font = f.family;
   SelectFontInBox(UsesFontArab2() ? Ctl::FontArab2 : Ctl::FontArab1, f.family);
   ApplyDr10ZnakFont();
   RenderDr10Znak();

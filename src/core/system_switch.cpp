@@ -1,6 +1,7 @@
 // Selecting a numeral system: the keypad gets the system's font and glyphs, shows and places
 // the keys and options of that system, shapes the output field and renders the number.
 #include "core/main_window_model.h"
+#include "core/numeral_systems.h"
 #include "keypads/layout.h"
 #include "numerals/captions.h"
 
@@ -151,51 +152,14 @@ void MainWindowModel::PrepareSystem(NumeralSystem system) {
   if (system == NumeralSystem::kGrekIonich) Release(Ctl::x10000);
 }
 
-void MainWindowModel::RimRadioClick() {
-  PrepareSystem(NumeralSystem::kRim);
-  RenderRim();
-  EmptyKirilAboveLimit();
-}
-
-void MainWindowModel::GrekIonichClick() {
-  PrepareSystem(NumeralSystem::kGrekIonich);
-  RenderGrekIonich();
-  EmptyKirilAboveLimit();
-}
-
-void MainWindowModel::GrekAttichClick() {
-  PrepareSystem(NumeralSystem::kGrekAttich);
-  RenderGrekAttich();
-  EmptyKirilAboveLimit();
-}
-
-void MainWindowModel::KitayClick() {
-  PrepareSystem(NumeralSystem::kKitay);
-  RenderKitay();
-  EmptyKirilAboveLimit();
-}
-
-void MainWindowModel::ArmenClick() {
-  PrepareSystem(NumeralSystem::kArmen);
-  RenderArmen();
-  EmptyKirilAboveLimit();
-}
-
-void MainWindowModel::GruzClick() {
-  PrepareSystem(NumeralSystem::kGruz);
-  RenderGruz();
-  EmptyKirilAboveLimit();
-}
-
-void MainWindowModel::MayaClick() {
-  PrepareSystem(NumeralSystem::kMaya);
-  RenderMaya();
-  EmptyKirilAboveLimit();
-}
-
-void MainWindowModel::IudeyskieClick() {
-  PrepareSystem(NumeralSystem::kIudeyskie);
-  RenderIudeyskie();
+void MainWindowModel::SystemClick(NumeralSystem system) {
+  const NumeralSystemRow& row = RowOf(system);
+  if (row.own_switch != nullptr) {
+    (this->*row.own_switch)();
+    return;
+  }
+  PrepareSystem(system);
+  (this->*row.render)();
   EmptyKirilAboveLimit();
 }
 

@@ -106,6 +106,36 @@ TEST(Read, RoundTripsConvertInEverySystem) {
   }
 }
 
+// The object that dump writes for one control, from its name to its closing brace.
+std::string DumpedControl(const std::string& dump, std::string_view name) {
+  const auto start = dump.find("{\"name\": \"" + std::string(name) + "\"");
+  if (start == std::string::npos) return {};
+  return dump.substr(start, dump.find('}', start) + 1 - start);
+}
+
+TEST(ReplayDump, WritesEveryControlOnOneLine) {
+  const Result r = RunCli({"replay"}, "click Armen\ntype 12\nclick Tysyasha\ndump\n");
+  ASSERT_EQ(r.status, kOk) << r.err;
+  ASSERT_EQ(r.out.find('\n'), r.out.size() - 1) << "one line";
+  std::size_t names = 0;
+  for (auto at = r.out.find("\"name\": "); at != std::string::npos;
+       at = r.out.find("\"name\": ", at + 1)) {
+    ++names;
+  }
+  EXPECT_EQ(names, static_cast<std::size_t>(kControlCount));
+  const std::string sovr =
+      "{\"name\": \"Sovr\", \"kind\": \"edit\", \"text\": \"12\", \"shown\": true";
+  EXPECT_EQ(DumpedControl(r.out, "Sovr").substr(0, sovr.size()), sovr);
+  EXPECT_NE(DumpedControl(r.out, "Kiril").find("\"text\": \"ԺԲ\""), std::string::npos);
+  EXPECT_NE(DumpedControl(r.out, "Armen").find("\"kind\": \"system-radio\""), std::string::npos);
+  EXPECT_NE(DumpedControl(r.out, "Armen").find("\"checked\": true"), std::string::npos);
+  EXPECT_NE(DumpedControl(r.out, "KirilRadio").find("\"checked\": false"), std::string::npos);
+  // Armenian has no thousands panel: it stays hidden and unpressed.
+  EXPECT_NE(DumpedControl(r.out, "Tysyasha").find("\"shown\": false"), std::string::npos);
+  EXPECT_NE(DumpedControl(r.out, "Kiril1_5").find("\"caption\": \"Ե\""), std::string::npos);
+  EXPECT_NE(DumpedControl(r.out, "Kiril1_5").find("\"kind\": \"key\""), std::string::npos);
+}
+
 TEST(Replay, PrintsTheStateAsJson) {
   zarno::testing::TempDir dir;
   const auto old = std::filesystem::current_path();

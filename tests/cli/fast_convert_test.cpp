@@ -13,8 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "core/host.h"
 #include "base/number.h"
+#include "core/host.h"
+#include "core/numeral_systems.h"
 #include "digits/digit_sets.h"
 #include "numerals/standard_form.h"
 

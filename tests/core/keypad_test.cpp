@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/number.h"
+#include "core/numeral_systems.h"
 #include "fake_host.h"
 #include "numerals/standard_form.h"
 #include "support/u16_print.h"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/number.h"
+#include "core/numeral_systems.h"
 #include "fake_host.h"
 #include "numerals/captions.h"
 #include "numerals/chinese.h"

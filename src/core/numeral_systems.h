@@ -1,0 +1,41 @@
+#pragma once
+
+// One row per numeral system: what the rest of the program asks about a system is looked up
+// here instead of being switched over in every routine. What is truly different about a system
+// stays in its numeral unit (src/numerals) and in its keypad layout (src/keypads).
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "base/controls.h"
+#include "core/main_window_model.h"
+
+namespace zarno {
+
+struct NumeralSystemRow {
+  NumeralSystem system;
+  Ctl radio;                  // its radio button; the view and replay know the system by this name
+  Ctl font_box;               // the combo box of its font
+  std::int64_t limit;         // the largest number it writes
+  std::string_view cli_name;  // the name zarno-cli takes besides the radio button's
+  // What a change of Sovr runs to draw the number.
+  void (MainWindowModel::*render)();
+  // The steps of the Slavonic systems' radio buttons, which differ from the common switch
+  // (SystemClick); nullptr for the systems that take the common one.
+  void (MainWindowModel::*own_switch)();
+};
+
+// Every system, in the order of NumeralSystem.
+std::span<const NumeralSystemRow> NumeralSystems();
+const NumeralSystemRow& RowOf(NumeralSystem system);
+// The system whose radio button this is, if it is one.
+std::optional<NumeralSystem> SystemOfRadio(Ctl radio);
+// The system of a font box other than the two digit-font boxes.
+NumeralSystem SystemOfFontBox(Ctl box);
+
+inline Ctl RadioOf(NumeralSystem s) { return RowOf(s).radio; }
+inline Ctl FontBoxOf(NumeralSystem s) { return RowOf(s).font_box; }
+inline std::int64_t LimitOf(NumeralSystem s) { return RowOf(s).limit; }
+
+}  // namespace zarno
