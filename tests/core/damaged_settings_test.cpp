@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"Empty", ""},
         DamagedCase{"BinaryJunk", std::string("\x7F"
                                               "ELF\x02\x01\x01\0\0\0\xFF\xFE=\x80",
-                                              16)},
+                                              14)},
         DamagedCase{"Utf16", Utf16Le("Kirillitsa_Font_Name=DejaVu Sans\r\nKiril_Font_Size=20\r\n")},
         DamagedCase{"OnlyUnknownKeys", "kiril_font_size=20\r\nSize=20\r\n[Fonts]\r\n"},
         DamagedCase{"KeyWithBlanks", " Kiril_Font_Size=20\r\nKiril_Font_Size =20\r\n"}),
