@@ -59,13 +59,24 @@ class InstalledCliTest : public ::testing::Test {
     return prefix;
   }
 
+  // The sanitizers' options of this test travel to the program it starts, so that a sanitized
+  // build reads the same suppressions; the rest of the environment stays empty.
+  static std::string SanitizerOptions() {
+    std::string options;
+    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+      if (const char* value = std::getenv(name)) options += std::string(name) + "='" + value + "' ";
+    }
+    return options;
+  }
+
   // Runs the installed program in the working folder with only the empty home around it;
   // returns its standard output, its exit status in `status`.
   std::string Run(const fs::path& prefix, const std::string& args, int* status) {
     const fs::path out = dir_.path() / "out.txt";
-    const std::string command = "cd '" + work().string() + "' && env -i PATH=/usr/bin:/bin HOME='" +
-                                home().string() + "' '" + (prefix / "bin/zarno-cli").string() +
-                                "' " + args + " </dev/null >'" + out.string() + "' 2>/dev/null";
+    const std::string command = "cd '" + work().string() + "' && env -i PATH=/usr/bin:/bin " +
+                                SanitizerOptions() + "HOME='" + home().string() + "' '" +
+                                (prefix / "bin/zarno-cli").string() + "' " + args +
+                                " </dev/null >'" + out.string() + "' 2>/dev/null";
     const int raw = std::system(command.c_str());
     *status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return ReadText(out);
