@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli.h"
 
+#include <cstring>
 #include <fstream>
 #include <ostream>
 
+#include "cli/fd_output.h"
 #include "core/numeral_systems.h"
 #include "program_info.h"
 #include "settings/shipped_font.h"
@@ -36,7 +38,8 @@ constexpr std::string_view kUsageText =
       Prints the number each TEXT (or each line of standard input) stands for.
   zarno-cli --version
       Prints the version and the path of the font file the program found.
-Exit status: 0 on success, 1 when a text is not a numeral of the system, 2 on a usage error.
+Exit status: 0 on success, 1 when a text is not a numeral of the system, 2 on a usage error,
+3 when the output cannot be written (a full disk, a closed file).
 )";
 
 }  // namespace
@@ -58,7 +61,10 @@ std::optional<NumeralSystem> FindSystem(std::string_view name) {
 
 std::string_view SystemAlias(NumeralSystem system) { return RowOf(system).cli_name; }
 
-int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
   if (args.empty()) {
     err << kUsageText;
     return kUsage;
@@ -90,6 +96,27 @@ int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, 
   if (command == "read") return Read(rest, in, out, err);
   err << "zarno-cli: unknown command \"" << command << "\"\n" << kUsageText;
   return kUsage;
+}
+
+// Why the output could not be written, as far as its stream buffer knows.
+std::string WriteFailure(const std::ostream& out) {
+  if (const auto* fd = dynamic_cast<const FdOutput*>(out.rdbuf()); fd && fd->error() != 0) {
+    return std::strerror(fd->error());
+  }
+  return "write error";
+}
+
+}  // namespace
+
+int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+  const int status = RunCommand(args, in, out, err);
+  // What the command wrote is not out until it is flushed: a full disk shows only here.
+  out.flush();
+  if (!out) {
+    err << "zarno-cli: cannot write the output: " << WriteFailure(out) << "\n";
+    return kWriteError;
+  }
+  return status;
 }
 
 }  // namespace zarno::cli

@@ -176,7 +176,8 @@ void FastConvert::Stream(std::istream& in, std::ostream& out) {
     }
     out.write(first.data(), static_cast<std::streamsize>(first.size()));
     out.write(second.data(), static_cast<std::streamsize>(second.size()));
-    if (last) break;
+    // Output that cannot be written ends the work; the caller reports it.
+    if (last || !out) break;
     kept = size - done;
     std::char_traits<char>::move(block.data(), block.data() + done, kept);
   }

@@ -48,7 +48,7 @@ int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
     for (const std::string& t : texts) read_one(t);
   } else {
     std::string line;
-    while (std::getline(in, line)) read_one(line);
+    while (out && std::getline(in, line)) read_one(line);
   }
   return status;
 }

@@ -80,6 +80,24 @@ TEST(Convert, UsageErrorsExitWithStatus2) {
   EXPECT_EQ(RunCli({"--help"}).status, kOk);
 }
 
+// A stream buffer that refuses every byte, as a full disk does.
+class RefusingBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(WriteErrors, AnOutputThatRefusesTheTextGivesStatus3) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"convert", "5"}, {"read", "--system", "roman", "V"}, {"--help"}, {"--version"}}) {
+    RefusingBuffer refusing;
+    std::ostream out(&refusing);
+    std::istringstream in;
+    std::ostringstream err;
+    EXPECT_EQ(cli::Run(args, in, out, err), kWriteError) << args[0];
+    EXPECT_NE(err.str().find("cannot write the output"), std::string::npos) << err.str();
+  }
+}
+
 TEST(Read, GivesTheNumberBackOrSaysWhy) {
   EXPECT_EQ(RunCli({"read", "--system", "roman", "ⅭⅩⅠⅭ"}).out, "189\n");
   EXPECT_EQ(RunCli({"read", "--system", "cyrillic", "҂а\u0483с\u0483л\u0483д\uE076"}).out,
