@@ -2,10 +2,12 @@
 #include "cli/cli.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 
 #include "cli/fd_output.h"
+#include "cli/message_text.h"
 #include "core/numeral_systems.h"
 #include "program_info.h"
 #include "settings/shipped_font.h"
@@ -19,7 +21,8 @@ constexpr std::string_view kUsageText =
       Runs a scripted session (standard input when FILE is absent or "-") against a
       freshly started window: type TEXT, set NAME TEXT, click NAME, choose N,
       select Kiril START LENGTH, spin N, print (nine members of the window's
-      state), dump (every control of the window). Lines starting with # are ignored.
+      state), dump (every control of the window). Blanks before a command are
+      ignored; a line whose first other character is # is a comment.
   zarno-cli convert [--system NAME] [--check BOX]... [--uncheck BOX]...
                     [--digits SET] [--standard] [NUMBER...]
       Prints each NUMBER (or each line of standard input) as the window shows it.
@@ -39,7 +42,9 @@ constexpr std::string_view kUsageText =
   zarno-cli --version
       Prints the version and the path of the font file the program found.
 Exit status: 0 on success, 1 when a text is not a numeral of the system, 2 on a usage error,
-3 when the output cannot be written (a full disk, a closed file).
+3 when the input cannot be read or the output cannot be written (a full disk, a closed file).
+Messages quote the user's text with each byte of a control character or of invalid UTF-8
+written as \xNN and a backslash as \\.
 )";
 
 }  // namespace
@@ -85,16 +90,21 @@ int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream
       return kUsage;
     }
     if (rest.empty() || rest[0] == "-") return Replay(in, out, err);
+    std::error_code ec;
+    if (std::filesystem::is_directory(rest[0], ec)) {
+      err << "zarno-cli replay: " << Printable(rest[0]) << " is a folder, not a script\n";
+      return kUsage;
+    }
     std::ifstream file(rest[0], std::ios::binary);
     if (!file) {
-      err << "zarno-cli replay: cannot open " << rest[0] << "\n";
+      err << "zarno-cli replay: cannot open " << Printable(rest[0]) << "\n";
       return kUsage;
     }
     return Replay(file, out, err);
   }
   if (command == "convert") return Convert(rest, in, out, err);
   if (command == "read") return Read(rest, in, out, err);
-  err << "zarno-cli: unknown command \"" << command << "\"\n" << kUsageText;
+  err << "zarno-cli: unknown command \"" << Printable(command) << "\"\n" << kUsageText;
   return kUsage;
 }
 
@@ -114,7 +124,7 @@ int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, 
   out.flush();
   if (!out) {
     err << "zarno-cli: cannot write the output: " << WriteFailure(out) << "\n";
-    return kWriteError;
+    return kIoError;
   }
   return status;
 }

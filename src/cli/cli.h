@@ -25,10 +25,10 @@ namespace zarno::cli {
 inline constexpr int kOk = 0;
 inline constexpr int kNotANumeral = 1;
 inline constexpr int kUsage = 2;
-inline constexpr int kWriteError = 3;  // the output could not be written
+inline constexpr int kIoError = 3;  // the input could not be read or the output written
 
-// Runs one command line; a failure to write `out` (checked after flushing it) gives
-// kWriteError and a message on `err`, whatever the command itself returned.
+// Runs one command line; a failure to write `out` (checked after flushing it) gives kIoError
+// and a message on `err`, whatever the command itself returned.
 int Run(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
 
 int Replay(std::istream& script, std::ostream& out, std::ostream& err);

@@ -6,6 +6,7 @@
 #include "base/number.h"
 #include "cli/cli.h"
 #include "cli/fast_convert.h"
+#include "cli/message_text.h"
 #include "core/main_window_model.h"
 #include "core/numeral_systems.h"
 #include "digits/digit_sets.h"
@@ -52,23 +53,25 @@ int Convert(std::span<const std::string> args, std::istream& in, std::ostream& o
     if (takes_value && i + 1 == args.size()) return usage(a + " needs a value");
     if (a == "--system") {
       const auto s = FindSystem(args[++i]);
-      if (!s) return usage("unknown system \"" + args[i] + "\" (see --help)");
+      if (!s) return usage("unknown system \"" + Printable(args[i]) + "\" (see --help)");
       system = *s;
     } else if (a == "--check" || a == "--uncheck") {
       const auto box = FindControl(args[++i]);
-      if (!box || !IsSettableBox(*box)) return usage("no check box named \"" + args[i] + "\"");
+      if (!box || !IsSettableBox(*box))
+        return usage("no check box named \"" + Printable(args[i]) + "\"");
       boxes.push_back({*box, a == "--check"});
     } else if (a == "--digits") {
       digits = FindDigitSet(FromUtf8(args[++i]));
       if (digits == nullptr) digits = FindDigitSetByAlias(args[i]);
-      if (digits == nullptr) return usage("unknown digit set \"" + args[i] + "\" (see --help)");
+      if (digits == nullptr)
+        return usage("unknown digit set \"" + Printable(args[i]) + "\" (see --help)");
     } else if (a == "--standard") {
       standard = true;
     } else if (a == "--help") {
       out << Usage();
       return kOk;
     } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-      return usage("unknown option \"" + a + "\"");
+      return usage("unknown option \"" + Printable(a) + "\"");
     } else {
       numbers.push_back(a);
     }
@@ -97,6 +100,7 @@ int Convert(std::span<const std::string> args, std::istream& in, std::ostream& o
     fast.Numbers(numbers, out);
   } else {
     fast.Stream(in, out);
+    if (InputFailed(in, "convert", err)) return kIoError;
   }
   return kOk;
 }

@@ -5,6 +5,7 @@
 
 #include "base/number.h"
 #include "cli/cli.h"
+#include "cli/message_text.h"
 #include "numerals/standard_form.h"
 
 namespace zarno::cli {
@@ -21,9 +22,12 @@ int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
       }
       system = FindSystem(args[++i]);
       if (!system) {
-        err << "zarno-cli read: unknown system \"" << args[i] << "\" (see --help)\n";
+        err << "zarno-cli read: unknown system \"" << Printable(args[i]) << "\" (see --help)\n";
         return kUsage;
       }
+    } else if (args[i].starts_with("--")) {
+      err << "zarno-cli read: unknown option \"" << Printable(args[i]) << "\"\n";
+      return kUsage;
     } else {
       texts.push_back(args[i]);
     }
@@ -40,7 +44,8 @@ int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
       out << *value << '\n';
     } else {
       out << '\n';
-      err << "zarno-cli read: \"" << text << "\" is not a " << SystemAlias(*system) << " numeral\n";
+      err << "zarno-cli read: \"" << Printable(text) << "\" is not a " << SystemAlias(*system)
+          << " numeral\n";
       status = kNotANumeral;
     }
   };
@@ -49,6 +54,7 @@ int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
   } else {
     std::string line;
     while (out && std::getline(in, line)) read_one(line);
+    if (InputFailed(in, "read", err)) return kIoError;
   }
   return status;
 }

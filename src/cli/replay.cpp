@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "cli/dump.h"
 #include "cli/json.h"
+#include "cli/message_text.h"
 #include "cli/system_fonts.h"
 #include "core/main_window_model.h"
 #include "core/numeral_systems.h"
@@ -94,8 +95,10 @@ int Replay(std::istream& script, std::ostream& out, std::ostream& err, const Rep
     ++line_no;
     std::string_view line = raw;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Blanks before a command are no part of it, as they are none of a comment.
     const auto first = line.find_first_not_of(" \t");
     if (first == line.npos || line[first] == '#') continue;
+    line.remove_prefix(first);
     std::string_view rest;
     const std::string_view command = FirstWord(line, &rest);
     if (command == "print") {
@@ -112,14 +115,14 @@ int Replay(std::istream& script, std::ostream& out, std::ostream& err, const Rep
       const auto control = FindControl(name);
       if (!control || !(control == Ctl::Sovr || control == Ctl::Dr10Znak_Name ||
                         KindOf(*control) == ControlKind::kFontBox)) {
-        return fail("no edit or combo box named \"" + std::string(name) + "\"");
+        return fail("no edit or combo box named \"" + Printable(name) + "\"");
       }
       if (!model.SetText(*control, FromUtf8(text))) {
         err << "line " << line_no << ": " << name << " is hidden; nothing happens\n";
       }
     } else if (command == "click") {
       const auto control = FindControl(rest);
-      if (!control) return fail("no control named \"" + std::string(rest) + "\"");
+      if (!control) return fail("no control named \"" + Printable(rest) + "\"");
       if (!model.Click(*control)) {
         err << "line " << line_no << ": " << rest << " is hidden or disabled; nothing happens\n";
       }
@@ -145,9 +148,10 @@ int Replay(std::istream& script, std::ostream& out, std::ostream& err, const Rep
       if (!value) return fail("spin takes a whole number");
       model.SetSpinValue(*value);
     } else {
-      return fail("unknown command \"" + std::string(command) + "\"");
+      return fail("unknown command \"" + Printable(command) + "\"");
     }
   }
+  if (InputFailed(script, "replay", err)) return kIoError;
   return kOk;
 }
 

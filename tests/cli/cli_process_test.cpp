@@ -31,16 +31,16 @@ struct Outcome {
 class CliProcess : public ::testing::Test {
  protected:
   // Runs the program with `args` (shell words) in a fresh working folder, `input` on its
-  // standard input and its standard output sent to `out_path` (a file of the folder when
-  // empty).
+  // standard input (or the file `in_path`) and its standard output sent to `out_path` (a file
+  // of the folder when empty).
   Outcome Run(const std::string& args, const std::string& input = "",
-              const std::string& out_path = "") {
+              const std::string& out_path = "", const std::string& in_path = "") {
     const fs::path in = dir_.path() / "in.txt";
     const fs::path out = dir_.path() / "out.txt";
     const fs::path err = dir_.path() / "err.txt";
     std::ofstream(in, std::ios::binary) << input;
     const std::string command = "cd '" + dir_.path().string() + "' && '" ZARNO_CLI_BINARY "' " +
-                                args + " <'" + in.string() + "' >'" +
+                                args + " <'" + (in_path.empty() ? in.string() : in_path) + "' >'" +
                                 (out_path.empty() ? out.string() : out_path) + "' 2>'" +
                                 err.string() + "'";
     const int raw = std::system(command.c_str());
@@ -98,6 +98,25 @@ TEST_F(CliProcess, ALongStreamToAFullDeviceStopsWithStatus3) {
   const Outcome o = Run("convert", numbers, "/dev/full");
   EXPECT_EQ(o.status, 3);
   EXPECT_NE(o.err.find("cannot write the output"), std::string::npos) << o.err;
+}
+
+TEST_F(CliProcess, AFolderAsInputIsAnErrorWithAMessage) {
+  struct FolderCase {
+    std::string args;
+    int status;
+    std::string message;
+  };
+  for (const FolderCase& c : std::vector<FolderCase>{
+           {"replay", 3, "zarno-cli replay: cannot read the input: Is a directory"},
+           {"convert", 3, "zarno-cli convert: cannot read the input: Is a directory"},
+           {"read --system roman", 3, "zarno-cli read: cannot read the input: Is a directory"},
+           {"replay .", 2, "zarno-cli replay: . is a folder, not a script"},
+       }) {
+    const Outcome o = Run(c.args, "", "", ".");
+    EXPECT_EQ(o.status, c.status) << c.args;
+    EXPECT_NE(o.err.find(c.message), std::string::npos) << c.args << ": " << o.err;
+    EXPECT_EQ(o.out, "") << c.args;
+  }
 }
 
 }  // namespace

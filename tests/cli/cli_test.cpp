@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "../core/fake_host.h"
+#include "base/number.h"
+#include "cli/message_text.h"
 
 namespace zarno::cli {
 namespace {
@@ -93,7 +96,7 @@ TEST(WriteErrors, AnOutputThatRefusesTheTextGivesStatus3) {
     std::ostream out(&refusing);
     std::istringstream in;
     std::ostringstream err;
-    EXPECT_EQ(cli::Run(args, in, out, err), kWriteError) << args[0];
+    EXPECT_EQ(cli::Run(args, in, out, err), kIoError) << args[0];
     EXPECT_NE(err.str().find("cannot write the output"), std::string::npos) << err.str();
   }
 }
@@ -122,6 +125,54 @@ TEST(Read, RoundTripsConvertInEverySystem) {
     EXPECT_EQ(read.out, numbers) << s;
     EXPECT_EQ(read.status, kOk) << s << ": " << read.err;
   }
+}
+
+TEST(Read, AnUnknownOptionIsAUsageErrorAsInTheOtherCommands) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"read", "--bogus"}, {"read", "--system", "roman", "--bogus", "V"}}) {
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, kUsage);
+    EXPECT_NE(r.err.find("unknown option \"--bogus\""), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "") << "nothing is read";
+  }
+}
+
+// True when `text` is valid UTF-8 without a control character.
+bool IsCleanText(std::string_view text) {
+  const std::u16string wide = FromUtf8(text);
+  if (ToUtf8(wide) != text) return false;  // invalid UTF-8 comes back as U+FFFD
+  return std::none_of(wide.begin(), wide.end(),
+                      [](char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); });
+}
+
+TEST(Read, MessagesQuoteRawBytesEscaped) {
+  using namespace std::string_literals;
+  const std::string raw = "V\0\xFF\x1B[31m\\\r\xC2\x85ⅩⅠ"s;
+  const Result r = RunCli({"read", "--system", "roman"}, raw + "\n");
+  EXPECT_EQ(r.status, kNotANumeral);
+  EXPECT_EQ(r.out, "\n");
+  EXPECT_EQ(
+      r.err,
+      "zarno-cli read: \"V\\x00\\xFF\\x1B[31m\\\\\\x0D\\xC2\\x85ⅩⅠ\" is not a roman numeral\n");
+  EXPECT_TRUE(IsCleanText(r.err.substr(0, r.err.size() - 1)));
+}
+
+TEST(Printable, KeepsTextAndEscapesEveryByteThatIsNone) {
+  EXPECT_EQ(Printable("ⅩⅠ ҂а҃ 𝋠 x"), "ⅩⅠ ҂а҃ 𝋠 x");
+  EXPECT_EQ(Printable(std::string("\0\t\n\x7F", 4)), "\\x00\\x09\\x0A\\x7F");
+  EXPECT_EQ(Printable("a\\b"), "a\\\\b");
+  EXPECT_EQ(Printable("\xC0\x80"), "\\xC0\\x80") << "an overlong NUL";
+  EXPECT_EQ(Printable("\xED\xA0\x80"), "\\xED\\xA0\\x80") << "a surrogate";
+  EXPECT_EQ(Printable("\xF4\x90\x80\x80"), "\\xF4\\x90\\x80\\x80") << "above U+10FFFF";
+  EXPECT_EQ(Printable("ok\xE2\x85"), "ok\\xE2\\x85") << "a sequence cut short";
+  EXPECT_EQ(Printable("\xE2\x85x"), "\\xE2\\x85x") << "a sequence broken off";
+  EXPECT_EQ(Printable("\xC2\x9B"), "\\xC2\\x9B") << "a C1 control";
+}
+
+TEST(Convert, MessagesQuoteRawBytesEscaped) {
+  const Result r = RunCli({"convert", "--system", std::string("rom\0an\xFF", 7), "1"});
+  EXPECT_EQ(r.status, kUsage);
+  EXPECT_NE(r.err.find("\"rom\\x00an\\xFF\""), std::string::npos) << r.err;
 }
 
 // The object that dump writes for one control, from its name to its closing brace.
@@ -177,6 +228,39 @@ TEST(Replay, PrintsTheStateAsJson) {
   EXPECT_NE(second.find("Гм, получилось число \\\"-50\\\""), std::string::npos) << second;
   EXPECT_NE(third.find("\"message\": null"), std::string::npos) << "taken by the print before";
   EXPECT_NE(third.find("\"Kiril\": \"五\""), std::string::npos) << third;
+}
+
+TEST(Replay, BlanksBeforeACommandAreNoPartOfIt) {
+  zarno::testing::TempDir dir;
+  const auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  const Result r =
+      RunCli({"replay"}, "   set Sovr 12\n   # a comment\n\t print\n  click RimRadio\nprint\n");
+  std::filesystem::current_path(old);
+  EXPECT_EQ(r.status, kOk) << r.err;
+  std::istringstream lines(r.out);
+  std::string first, second;
+  std::getline(lines, first);
+  std::getline(lines, second);
+  EXPECT_NE(first.find("\"Kiril\": \"в\u0483і\uE075\""), std::string::npos) << first;
+  EXPECT_NE(second.find("\"Kiril\": \"ⅩⅠⅠ\""), std::string::npos) << second;
+}
+
+TEST(Replay, AFolderIsNoScript) {
+  zarno::testing::TempDir dir;
+  const Result r = RunCli({"replay", dir.path().string()});
+  EXPECT_EQ(r.status, kUsage);
+  EXPECT_NE(r.err.find("is a folder, not a script"), std::string::npos) << r.err;
+}
+
+TEST(Replay, MessagesQuoteRawBytesEscaped) {
+  zarno::testing::TempDir dir;
+  const auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  const Result r = RunCli({"replay"}, std::string("click Sovr\x01\xFE\n", 13));
+  std::filesystem::current_path(old);
+  EXPECT_EQ(r.status, kUsage);
+  EXPECT_NE(r.err.find("no control named \"Sovr\\x01\\xFE\""), std::string::npos) << r.err;
 }
 
 TEST(Replay, UnknownCommandsAndNamesStopWithStatus2) {
