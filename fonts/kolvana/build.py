@@ -20,6 +20,7 @@ sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True       # keep the source folder clean
 
 from fontTools.fontBuilder import FontBuilder           # noqa: E402
+from fontTools.misc.fixedTools import otRound            # noqa: E402
 from fontTools.pens.ttGlyphPen import TTGlyphPointPen    # noqa: E402
 from fontTools.ttLib import newTable                     # noqa: E402
 from fontTools.ttLib.tables._g_l_y_f import flagOverlapSimple  # noqa: E402
@@ -29,7 +30,7 @@ import glyphs as G                                       # noqa: E402
 FONT_FILE = os.path.join(HERE, "kolvan+.ttf")
 FAMILY = "Kolvana+"
 PS_NAME = "KolvanaPlus-Regular"
-VERSION = "1.000"
+VERSION = "1.001"
 COPYRIGHT = "Copyright 2026 The Зарно developers"
 LICENSE = ("This Font Software is licensed under the SIL Open Font License, "
            "Version 1.1. This license is available with a FAQ at: "
@@ -37,6 +38,30 @@ LICENSE = ("This Font Software is licensed under the SIL Open Font License, "
 LICENSE_URL = "https://openfontlicense.org"
 # 2026-01-01 00:00:00 UTC in seconds since 1904-01-01, the epoch of 'head'
 TIMESTAMP = 3850070400
+
+# glyphs.py draws in DejaVu Sans' units (2048 to the em), so that its numbers
+# read against DejaVu's letters; the font itself has half as many.  The widest
+# titlo reaches three ems left of its origin: 6263 units at 2048 to the em,
+# 3132 at 1024.  Qt (QFontEngine::minRightBearing) takes the minimum bearings
+# of 'hhea' as broken when either is 4 ems or more, counting the em of the
+# first font it ever measured in the process, often a font of 1000 units: so
+# it must stay under 4000 units.  With a broken 'hhea' Qt looks for ASCII
+# glyphs to measure, finds none in a font of private-use signs, and says
+# "Failed to compute left/right minimum bearings" for every size it sets.
+UNITS_PER_EM = 1024
+SCALE = UNITS_PER_EM / G.UPM
+
+
+def units(v):
+    """A length of glyphs.py in the units of the font."""
+    return otRound(v * SCALE)
+
+
+def units_within(v):
+    """A line metric of glyphs.py in the units of the font, never beyond the
+    original: a line that mixes our signs with DejaVu's letters stays exactly
+    as tall as DejaVu makes it."""
+    return int(v * SCALE) if v >= 0 else -int(-v * SCALE)
 
 
 def make_glyph(outline):
@@ -50,17 +75,21 @@ def make_glyph(outline):
     return glyph
 
 
+def scaled(x, y):
+    return x * SCALE, y * SCALE
+
+
 def build_font():
     order = [".notdef"] + [G.glyph_name(cp) for cp in sorted(G.GLYPHS)]
     cmap = {cp: G.glyph_name(cp) for cp in sorted(G.GLYPHS)}
-    outlines = {".notdef": G.NOTDEF[1]()}
-    advances = {".notdef": G.NOTDEF[0]}
+    outlines = {".notdef": G.NOTDEF[1]().transformed(scaled)}
+    advances = {".notdef": units(G.NOTDEF[0])}
     for cp in sorted(G.GLYPHS):
         adv, draw = G.GLYPHS[cp]
-        outlines[G.glyph_name(cp)] = draw()
-        advances[G.glyph_name(cp)] = adv
+        outlines[G.glyph_name(cp)] = draw().transformed(scaled)
+        advances[G.glyph_name(cp)] = units(adv)
 
-    fb = FontBuilder(G.UPM, isTTF=True)
+    fb = FontBuilder(UNITS_PER_EM, isTTF=True)
     fb.setupGlyphOrder(order)
     fb.setupCharacterMap(cmap)
     fb.setupGlyf({name: make_glyph(outlines[name]) for name in order})
@@ -71,7 +100,8 @@ def build_font():
         g.recalcBounds(glyf)
         metrics[name] = (advances[name], getattr(g, "xMin", 0))
     fb.setupHorizontalMetrics(metrics)
-    fb.setupHorizontalHeader(ascent=G.ASCENT, descent=G.DESCENT, lineGap=0)
+    ascent, descent = units_within(G.ASCENT), units_within(G.DESCENT)
+    fb.setupHorizontalHeader(ascent=ascent, descent=descent, lineGap=0)
     fb.setupNameTable({
         "copyright": COPYRIGHT,
         "familyName": FAMILY,
@@ -90,18 +120,19 @@ def build_font():
         usWidthClass=5,
         fsType=0,
         fsSelection=0x40,                      # regular
-        sTypoAscender=1556, sTypoDescender=-492, sTypoLineGap=410,
-        usWinAscent=G.ASCENT, usWinDescent=-G.DESCENT,
-        sxHeight=G.X_HEIGHT, sCapHeight=G.CAP_HEIGHT,
-        ySubscriptXSize=1331, ySubscriptYSize=1433, ySubscriptYOffset=286,
-        ySuperscriptXSize=1331, ySuperscriptYSize=1433, ySuperscriptYOffset=983,
-        yStrikeoutSize=102, yStrikeoutPosition=530,
+        sTypoAscender=units(1556), sTypoDescender=units(-492), sTypoLineGap=units(410),
+        usWinAscent=ascent, usWinDescent=-descent,
+        sxHeight=units(G.X_HEIGHT), sCapHeight=units(G.CAP_HEIGHT),
+        ySubscriptXSize=units(1331), ySubscriptYSize=units(1433), ySubscriptYOffset=units(286),
+        ySuperscriptXSize=units(1331), ySuperscriptYSize=units(1433),
+        ySuperscriptYOffset=units(983),
+        yStrikeoutSize=units(102), yStrikeoutPosition=units(530),
         ulCodePageRange1=1, ulCodePageRange2=0,
         usDefaultChar=0, usBreakChar=0x20, usMaxContext=0,
     )
     os2 = fb.font["OS/2"]
     os2.recalcUnicodeRanges(fb.font)
-    fb.setupPost(underlinePosition=-130, underlineThickness=90)
+    fb.setupPost(underlinePosition=units(-130), underlineThickness=units(90))
     gasp = newTable("gasp")
     gasp.gaspRange = {0xFFFF: 0x000F}     # unhinted: smooth at every size
     fb.font["gasp"] = gasp

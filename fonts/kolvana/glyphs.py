@@ -1,7 +1,8 @@
 """The Kolvana+ glyphs, drawn as code.
 
-Each glyph is a function returning an Outline.  Coordinates are font units
-(2048 to the em) measured from the glyph origin on the baseline.  The
+Each glyph is a function returning an Outline.  Coordinates are DejaVu Sans'
+units (2048 to the em; build.py scales them to the font's own units) measured
+from the glyph origin on the baseline.  The
 metrics follow DejaVu Sans, the face these signs are set beside, so that
 marks land over letters that come from DejaVu through font fallback:
 
@@ -18,7 +19,7 @@ import math
 from geometry import (Outline, arc, arc_path, bezier_path, curve, dot, ellipse,
                       join_paths, line, polygon, polyline, rect, ring)
 
-UPM = 2048
+UPM = 2048          # the units of these drawings: DejaVu Sans' em
 ASCENT = 1901
 DESCENT = -483
 X_HEIGHT = 1120

@@ -2,6 +2,8 @@
 // and checks that Qt sees the family "Kolvana+" with a glyph for every
 // private-use code point the program writes, and that with the family list
 // {"DejaVu Sans", "Kolvana+"} those code points are drawn from Kolvana+.
+// Qt must measure the font without a word: whatever it finds wrong with a font
+// it says through its message handler, and here that fails the check.
 //
 // usage: kolvana-qt-font-check FONT.ttf REQUIRED.txt [SOURCE_DIR]
 //   REQUIRED.txt  hex code points, one per line ('#' starts a comment)
@@ -16,6 +18,9 @@
 #include <QGuiApplication>
 #include <QRawFont>
 #include <QTextLayout>
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +34,9 @@ namespace fs = std::filesystem;
 namespace {
 
 int failures = 0;
+QStringList heard;  // what Qt said
+
+void collect(QtMsgType, const QMessageLogContext &, const QString &text) { heard << text; }
 
 void fail(const std::string &what) {
   std::fprintf(stderr, "FAIL: %s\n", what.c_str());
@@ -90,10 +98,53 @@ QString drawnFrom(const QFont &font, const QString &base, char32_t cp) {
   return QString();
 }
 
+// Qt takes the smallest side bearings of a font from its 'hhea' table, unless
+// either is 4 ems or more, counting the em of the first font it ever measured
+// in the process. So measure first the installed font with the fewest units
+// to the em, as the window may: the strictest start for Kolvana+.
+void measureTheStrictestFontFirst() {
+  QString strictest;
+  int fewest = INT_MAX;
+  for (const QString &family : QFontDatabase::families()) {
+    if (family == QStringLiteral("Kolvana+")) continue;
+    const QRawFont raw = QRawFont::fromFont(QFont(family));
+    if (raw.isValid() && raw.unitsPerEm() < fewest) {
+      fewest = int(raw.unitsPerEm());
+      strictest = family;
+    }
+  }
+  if (strictest.isEmpty()) return;
+  QFontMetricsF(QFont(strictest)).minLeftBearing();
+  std::printf("measured first: %s, %d units to the em\n", strictest.toUtf8().constData(), fewest);
+}
+
+// The side bearings Qt gives the font at every size, measured from the glyphs
+// (the widest titlo reaches furthest left) rather than taken from the table.
+void checkBearings(const QRawFont &raw) {
+  qreal leftmost = 0;
+  for (char32_t cp : {0xE075, 0xE076, 0xE065, 0xE077, 0xE078, 0xE079, 0xE060}) {
+    const quint32 glyph = raw.glyphIndexesForString(QString::fromUcs4(&cp, 1)).value(0);
+    leftmost = std::min(leftmost, raw.boundingRect(glyph).left());
+  }
+  const qreal em = raw.pixelSize();
+  for (int px : {8, 11, 13, 16, 20, 27, 40, 60, 100, 200}) {
+    QFont font(QStringLiteral("Kolvana+"));
+    font.setPixelSize(px);
+    const QFontMetricsF metrics(font);
+    const qreal left = metrics.minLeftBearing(), right = metrics.minRightBearing();
+    const qreal want = leftmost * px / em;
+    if (!std::isfinite(left) || !std::isfinite(right) || std::abs(left - want) > 1 + px / 50.0)
+      fail("at " + std::to_string(px) + " px the minimum bearings are " + std::to_string(left) +
+           ", " + std::to_string(right) + "; the widest titlo reaches " + std::to_string(want));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
   QGuiApplication app(argc, argv);
+  // from here on: what the platform says of the session it starts in is not ours
+  qInstallMessageHandler(collect);
   if (argc < 3) {
     std::fprintf(stderr, "usage: %s FONT.ttf REQUIRED.txt [SOURCE_DIR]\n", argv[0]);
     return 2;
@@ -111,6 +162,7 @@ int main(int argc, char **argv) {
     fail(std::string("Qt cannot load ") + argv[1]);
     return 1;
   }
+  measureTheStrictestFontFirst();
   const QStringList families = QFontDatabase::applicationFontFamilies(id);
   if (families != QStringList{QStringLiteral("Kolvana+")})
     fail("family list is [" + families.join(", ").toStdString() + "], expected [Kolvana+]");
@@ -124,6 +176,7 @@ int main(int argc, char **argv) {
   const QRawFont raw = QRawFont::fromFont(font);
   if (raw.familyName() != QStringLiteral("Kolvana+"))
     fail("the raw font of QFont(\"Kolvana+\") is " + raw.familyName().toStdString());
+  checkBearings(raw);
   for (char32_t cp : required) {
     if (!metrics.inFontUcs4(cp)) fail("QFontMetrics: no glyph for " + hex(cp));
     if (!raw.supportsCharacter(cp)) fail("Kolvana+ has no glyph for " + hex(cp));
@@ -149,6 +202,7 @@ int main(int argc, char **argv) {
     std::printf("DejaVu Sans not installed: fallback check skipped\n");
   }
 
+  for (const QString &text : heard) fail("Qt said: " + text.toStdString());
   std::printf("%zu code points checked\n", required.size());
   if (failures) {
     std::printf("kolvana-qt-font-check: %d failure(s)\n", failures);

@@ -18,6 +18,7 @@ sys.dont_write_bytecode = True
 
 from fontTools.pens.basePen import BasePen     # noqa: E402
 from fontTools.ttLib import TTFont             # noqa: E402
+from fontTools.ttLib.scaleUpem import scale_upem  # noqa: E402
 
 import build                                   # noqa: E402
 import geometry                                # noqa: E402
@@ -27,6 +28,7 @@ REQUIRED = os.path.join(HERE, "required.txt")
 SOURCES = os.environ.get("KOLVANA_SOURCE_DIR",
                          os.path.join(os.path.dirname(os.path.dirname(HERE)), "src"))
 DEJAVU = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+DEJAVU_UPM = 2048   # the units of glyphs.py and of the checks against DejaVu
 
 TITLOS = [0xE075, 0xE076, 0xE065, 0xE077, 0xE078, 0xE079, 0xE060]   # narrow to wide
 RINGS = [0xE070, 0xE085]
@@ -128,12 +130,22 @@ def load_dejavu():
     return TTFont(DEJAVU) if os.path.exists(DEJAVU) else None
 
 
+def in_dejavu_units(font):
+    """The font scaled to DejaVu's em, so that its outlines compare with
+    DejaVu's letters unit for unit."""
+    scale_upem(font, DEJAVU_UPM)
+    return font
+
+
 class FontTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.font = TTFont(FONT)
+        cls.shipped = TTFont(FONT)                    # as the file has it
+        cls.font = in_dejavu_units(TTFont(FONT))
         cls.cmap = cls.font.getBestCmap()
         cls.dejavu = load_dejavu()
+        if cls.dejavu is not None:
+            assert cls.dejavu["head"].unitsPerEm == DEJAVU_UPM
 
 
 class Coverage(FontTest):
@@ -314,16 +326,17 @@ class Outlines(FontTest):
                 start = end + 1
 
     def test_within_the_line_and_head_bbox(self):
-        glyf, hhea, head = self.font["glyf"], self.font["hhea"], self.font["head"]
+        font = self.shipped
+        glyf, hhea, head = font["glyf"], font["hhea"], font["head"]
         boxes = []
-        for name in self.font.getGlyphOrder():
+        for name in font.getGlyphOrder():
             g = glyf[name]
             if g.numberOfContours == 0:
                 continue
             with self.subTest(glyph=name):
                 self.assertLessEqual(g.yMax, hhea.ascent)
                 self.assertGreaterEqual(g.yMin, hhea.descent)
-                self.assertEqual(self.font["hmtx"][name][1], g.xMin, "lsb must be xMin")
+                self.assertEqual(font["hmtx"][name][1], g.xMin, "lsb must be xMin")
             boxes.append((g.xMin, g.yMin, g.xMax, g.yMax))
         self.assertEqual((head.xMin, head.yMin, head.xMax, head.yMax),
                          (min(b[0] for b in boxes), min(b[1] for b in boxes),
@@ -422,15 +435,34 @@ class NamesAndMetrics(FontTest):
         self.assertTrue(self.name(14).startswith("https://"))
         self.assertRegex(self.name(5), r"^Version \d+\.\d{3}$")
 
-    def test_metrics_match_dejavu(self):
-        want = (2048, 1901, -483, 1120)
+    def test_metrics_are_dejavus_at_half_the_units(self):
+        ascent, descent, x_height = 1901, -483, 1120   # x-height: DejaVu's 'x'
         if self.dejavu is not None:
-            d = self.dejavu
-            want = (d["head"].unitsPerEm, d["hhea"].ascent, d["hhea"].descent, 1120)
-        f = self.font
-        self.assertEqual((f["head"].unitsPerEm, f["hhea"].ascent, f["hhea"].descent,
-                          f["OS/2"].sxHeight), want)
-        self.assertEqual((f["OS/2"].usWinAscent, -f["OS/2"].usWinDescent), want[1:3])
+            ascent, descent = self.dejavu["hhea"].ascent, self.dejavu["hhea"].descent
+        f = self.shipped
+        self.assertEqual(f["head"].unitsPerEm, DEJAVU_UPM // 2)
+        # the line never taller than DejaVu's: rounded towards the baseline
+        self.assertEqual((f["hhea"].ascent, f["hhea"].descent, f["OS/2"].sxHeight),
+                         (ascent // 2, -(-descent // 2), x_height // 2))
+        self.assertEqual((f["OS/2"].usWinAscent, -f["OS/2"].usWinDescent),
+                         (f["hhea"].ascent, f["hhea"].descent))
+
+    def test_bearings_are_ones_qt_takes_for_sound(self):
+        """Qt reads the smallest side bearings of a font from 'hhea' and takes
+        them for broken when either is 4 ems or more, counting the em of the
+        first font it measured in the process (1000 units for FreeSans and
+        the Noto fonts).  It then looks for ASCII glyphs to measure instead,
+        finds none here, and warns for every size it sets the font in."""
+        f = self.shipped
+        hhea, hmtx, glyf = f["hhea"], f["hmtx"], f["glyf"]
+        limit = 4 * 1000
+        self.assertLess(abs(hhea.minLeftSideBearing), limit)
+        self.assertLess(abs(hhea.minRightSideBearing), limit)
+        # and 'hhea' tells the truth about the glyphs
+        inked = [n for n in f.getGlyphOrder() if glyf[n].numberOfContours > 0]
+        self.assertEqual(hhea.minLeftSideBearing, min(hmtx[n][1] for n in inked))
+        self.assertEqual(hhea.minRightSideBearing,
+                         min(hmtx[n][0] - glyf[n].xMax for n in inked))
 
     def test_licence_file_names_our_copyright(self):
         with open(os.path.join(HERE, "OFL.txt"), encoding="utf-8") as f:
@@ -441,6 +473,12 @@ class NamesAndMetrics(FontTest):
 
 
 class Build(unittest.TestCase):
+    def test_version_is_one_number_in_head_and_name(self):
+        font = TTFont(FONT)
+        self.assertAlmostEqual(font["head"].fontRevision, float(build.VERSION), places=4)
+        self.assertEqual(font["name"].getName(5, 3, 1, 0x409).toUnicode(),
+                         "Version " + build.VERSION)
+
     def test_two_builds_are_identical_and_dated_fixed(self):
         with tempfile.TemporaryDirectory() as tmp:
             a, b = os.path.join(tmp, "a.ttf"), os.path.join(tmp, "b.ttf")
