@@ -85,9 +85,13 @@ const DigitSet* FindDigitSetByAlias(std::string_view alias) {
 }
 
 std::array<std::u16string, 10> DigitsOf(const DigitSet& set, std::u16string_view font_arab1) {
+  // Arial Unicode MS has no Tamil zero: a Latin o stands in for it.
+  const bool latin_zero = set.name == kTamilName && font_arab1 == kArialUnicode;
   std::array<std::u16string, 10> digits;
-  for (int d = 0; d < 10; ++d) digits[d] = std::u16string(1, static_cast<char16_t>(set.zero + d));
-  if (set.name == kTamilName && font_arab1 == kArialUnicode) digits[0] = u"o";
+  for (int d = 0; d < 10; ++d) {
+    const auto digit = static_cast<char16_t>(set.zero + d);
+    digits[d].assign(1, d == 0 && latin_zero ? u'o' : digit);
+  }
   return digits;
 }
 
