@@ -436,6 +436,9 @@ void MainWindowModel::RunCheckHandler(Ctl box) {
     case Ctl::Gershaim:
       GershaimClick();
       return;
+    case Ctl::Obychay:
+      ObychayClick();
+      return;
     default:
       break;
   }

@@ -43,6 +43,7 @@ constexpr struct {
     {Ctl::TysyashaNizhe, u""},
     {Ctl::Ispolzovat, u"использовать"},
     {Ctl::Gershaim, u"\" (гершаим)"},
+    {Ctl::Obychay, u"обычай"},
     {Ctl::Label78, u"(?)"},
 };
 

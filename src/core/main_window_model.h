@@ -131,6 +131,7 @@ class MainWindowModel {
   void RenderIudeyskie();
   void IspolzovatClick();
   void GershaimClick() { RenderIudeyskie(); }
+  void ObychayClick() { RenderIudeyskie(); }
 
   // ---- System switches (keypads) ------------------------------------------------------
   // The click handler of every system's radio button (the row of the system says its steps).

@@ -116,12 +116,13 @@ const Placement kMaya[] = {
 
 const Placement kIudeyskie[] = {
     ZARNO_LETTER_ROWS,
-    // The thousands toggle where the Cyrillic keypad has it, with "x1000" under it; the two
-    // options under the final-letter keys they concern.
+    // The thousands toggle where the Cyrillic keypad has it, with "x1000" under it; the three
+    // options under the final-letter keys, the first of them being the one about those keys.
     {Ctl::Tysyasha, KeyAt(kCol[0], 279)},
     {Ctl::Kiril_Stepen_103, {83, 308, 32, 14}},
     {Ctl::Ispolzovat, {kCol[4], 279, 150, 17}},
     {Ctl::Gershaim, {kCol[4], 302, 150, 17}},
+    {Ctl::Obychay, {kCol[4], 325, 150, 17}},
 };
 
 #undef ZARNO_ROW_OF_NINE

@@ -22,7 +22,7 @@ constexpr int kBelow = 279;
 
 // Options shared by both Slavonic keypads: the numeral mark and the dots.
 #define ZARNO_MARK_OPTIONS                                                \
-  {Ctl::IspZarno, {222, 330, 15, 17}}, {Ctl::Zarno, {240, 322, 133, 32}}, \
+  {Ctl::IspZarno, {222, 330, 15, 17}}, {Ctl::Zarno, {240, 323, 133, 32}}, \
       {Ctl::IspTochka, {222, 364, 15, 17}}, {                             \
     Ctl::Tochka, { 241, 371, 2, 2 }                                       \
   }

@@ -44,6 +44,46 @@ constexpr Hundreds kHundredsAsSum[10] = {
     {3, {Ctl::Kiril1_400_y, Ctl::Kiril1_400_y, Ctl::Kiril1_100}},
 };
 
+// The customary orders of the option Obychay: where the lower letters of a number, written
+// highest first, would spell a word, custom writes them in another order. A row is keyed by
+// what those letters stand for: the last letter of the hundreds (also when it ends a sum, so
+// that 744 is ת and the row of 344) with the tens and the units. The keys are in writing order.
+struct CustomaryOrder {
+  int value;
+  int count;
+  Ctl keys[3];
+};
+constexpr CustomaryOrder kCustomaryOrders[] = {
+    {270, 2, {Ctl::Kiril1_70, Ctl::Kiril1_200}},                 // ער, not רע ("evil")
+    {272, 3, {Ctl::Kiril1_70, Ctl::Kiril1_200, Ctl::Kiril1_2}},  // ערב, not רעב ("hunger")
+    {275, 3, {Ctl::Kiril1_70, Ctl::Kiril1_200, Ctl::Kiril1_5}},  // ערה, not רעה ("evil")
+    {298, 3, {Ctl::Kiril1_200, Ctl::Kiril1_8, Ctl::Kiril1_90}},  // רחצ, not רצח ("murder")
+    {304, 2, {Ctl::Kiril1_4, Ctl::Kiril1_300}},                  // דש, not שד ("demon")
+    {344, 3, {Ctl::Kiril1_300, Ctl::Kiril1_4, Ctl::Kiril1_40}},  // שדמ, not שמד ("destroy")
+};
+
+// The digit at `place` (1 for the last character) of the modern number; 0 beyond its start
+// and for a character that is not a digit.
+int DigitAt(std::u16string_view sovr, std::size_t place) {
+  if (place > sovr.size()) return 0;
+  const char16_t c = sovr[sovr.size() - place];
+  return IsAsciiDigit(c) ? c - u'0' : 0;
+}
+
+// The customary order for the lower letters of `sovr`, if custom changes them. A hundred
+// written with its final letter ends in no 200 or 300 and keeps its order.
+const CustomaryOrder* CustomaryOrderOf(std::u16string_view sovr, bool finals) {
+  const int hundreds = DigitAt(sovr, 3);
+  if (hundreds == 0 || (finals && hundreds >= 5)) return nullptr;
+  const Hundreds& h = kHundredsAsSum[hundreds];
+  const int value =
+      static_cast<int>(ValueOf(h.keys[h.count - 1])) + 10 * DigitAt(sovr, 2) + DigitAt(sovr, 1);
+  for (const CustomaryOrder& order : kCustomaryOrders) {
+    if (order.value == value) return &order;
+  }
+  return nullptr;
+}
+
 // Whether `text` holds the captions of `parts` one after another at `at`.
 bool PartsAt(std::u16string_view text, std::size_t at,
              std::initializer_list<std::u16string_view> parts) {
@@ -94,11 +134,23 @@ std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view)
     pieces.Add(s);
     marked = marked || (mark && s.find(kGershayim) != s.npos);  // asked only with the mark
   };
-  for (std::size_t place = 1; place <= sovr.size(); ++place) {
+  std::size_t place = 1;
+  const CustomaryOrder* custom =
+      view.Checked(Ctl::Obychay) ? CustomaryOrderOf(sovr, finals) : nullptr;
+  if (custom != nullptr) {
+    // The units, the tens and the last hundreds letter in their customary order, the mark
+    // before the last of them, as before the last letter of any number.
+    for (int i = custom->count; i-- > 0;) {
+      prepend(view.Caption(custom->keys[i]));
+      if (mark && i == custom->count - 1) prepend(mark_text);
+    }
+    written = custom->count;
+    place = 3;
+  }
+  for (; place <= sovr.size(); ++place) {
     // The first digit written is the lowest non-zero one: the mark goes just before it.
     if (mark && written == 1 && !marked) prepend(mark_text);
-    const char16_t c = sovr[sovr.size() - place];
-    const int d = IsAsciiDigit(c) ? c - u'0' : 0;
+    const int d = DigitAt(sovr, place);
     if (d == 0) continue;
     ++written;
     switch (place) {
@@ -107,7 +159,11 @@ std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view)
         prepend(view.Caption(kPlaceKeys[place - 1][d - 1]));
         break;
       case 3:
-        if (finals) {
+        if (custom != nullptr) {
+          // The customary letters hold the last hundreds letter; the 400s before it stay.
+          const Hundreds& h = kHundredsAsSum[d];
+          for (int i = h.count - 1; i-- > 0;) prepend(view.Caption(h.keys[i]));
+        } else if (finals) {
           prepend(view.Caption(kPlaceKeys[2][d - 1]));
         } else {
           const Hundreds& h = kHundredsAsSum[d];

@@ -36,6 +36,23 @@ TEST(Convert, WritesWhatTheWindowShows) {
   EXPECT_EQ(RunCli({"convert", "--system", "hebrew", "--check", "Gershaim", "15"}).out, "ט״ו\n");
 }
 
+TEST(Convert, TheHebrewCustomaryOrderIsABoxLikeAnyOther) {
+  EXPECT_EQ(RunCli({"convert", "--system", "hebrew", "270", "5744"}).out, "רע\nה׳תשמד\n");
+  EXPECT_EQ(RunCli({"convert", "--system", "hebrew", "--check", "Obychay", "270", "5744"}).out,
+            "ער\nה׳תשדמ\n");
+  EXPECT_EQ(
+      RunCli({"convert", "--system", "hebrew", "--check", "Obychay", "--check", "Gershaim", "5744"})
+          .out,
+      "ה׳תשד״מ\n");
+  // Read back in either order.
+  EXPECT_EQ(RunCli({"read", "--system", "hebrew", "ער", "רע", "ה׳תשד״מ", "ה׳תשמ״ד"}).out,
+            "270\n270\n5744\n5744\n");
+  // Like the gershayim, it belongs to the Hebrew keypad only.
+  const Result elsewhere = RunCli({"convert", "--check", "Obychay", "270"});
+  EXPECT_EQ(elsewhere.status, kUsage);
+  EXPECT_NE(elsewhere.err.find("Obychay"), std::string::npos) << elsewhere.err;
+}
+
 TEST(Convert, StreamsStandardInputAndKeepsBadLinesHarmless) {
   const Result r = RunCli({"convert", "--system", "armenian"}, "1984\r\n10000\nabc\n\n7");
   EXPECT_EQ(r.status, kOk);
@@ -203,6 +220,12 @@ TEST(ReplayDump, WritesEveryControlOnOneLine) {
   EXPECT_NE(DumpedControl(r.out, "Tysyasha").find("\"shown\": false"), std::string::npos);
   EXPECT_NE(DumpedControl(r.out, "Kiril1_5").find("\"caption\": \"Ե\""), std::string::npos);
   EXPECT_NE(DumpedControl(r.out, "Kiril1_5").find("\"kind\": \"key\""), std::string::npos);
+  // The options of the Hebrew keypad are there, hidden and unticked with another system.
+  EXPECT_NE(DumpedControl(r.out, "Obychay")
+                .find("\"kind\": \"option-box\", \"caption\": "
+                      "\"обычай\", \"shown\": false"),
+            std::string::npos)
+      << DumpedControl(r.out, "Obychay");
 }
 
 TEST(Replay, PrintsTheStateAsJson) {

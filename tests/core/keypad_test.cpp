@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -369,6 +371,46 @@ INSTANTIATE_TEST_SUITE_P(Systems, RoundTrip,
                                            NumeralSystem::kGrekIonich, NumeralSystem::kGrekAttich,
                                            NumeralSystem::kMaya, NumeralSystem::kIudeyskie),
                          [](const auto& info) { return std::string(Name(RadioOf(info.param))); });
+
+// ---- The Hebrew option "обычай" ------------------------------------------------------------
+
+TEST(HebrewCustomaryOrder, AnOptionOfTheHebrewKeypadOffAtStartAndNeverSaved) {
+  FakeHost host;
+  {
+    MainWindowModel m(host);
+    m.FormCreate();
+    EXPECT_FALSE(m.Checked(Ctl::Obychay));
+    EXPECT_FALSE(m.Click(Ctl::Obychay)) << "hidden outside the Hebrew keypad";
+    ASSERT_TRUE(m.Click(Ctl::Iudeyskie));
+    EXPECT_EQ(m.Text(Ctl::Obychay), u"обычай");
+    m.SetText(Ctl::Sovr, u"5744");
+    EXPECT_EQ(m.Kiril(), u"ה׳תשמד");
+    ASSERT_TRUE(m.Click(Ctl::Obychay));
+    EXPECT_EQ(m.Kiril(), u"ה׳תשדמ") << "a click redraws the number";
+    ASSERT_TRUE(m.Click(Ctl::Gershaim));
+    EXPECT_EQ(m.Kiril(), u"ה׳תשד״מ");
+    // Kept, like the gershayim, across a system switch and a clearing.
+    m.Click(Ctl::KirilRadio);
+    m.Click(Ctl::Iudeyskie);
+    EXPECT_TRUE(m.Checked(Ctl::Obychay));
+    EXPECT_EQ(m.Kiril(), u"ה׳תשד״מ");
+    m.Click(Ctl::Button1);
+    EXPECT_TRUE(m.Checked(Ctl::Obychay));
+    // The keypad's additions are drawn in the customary order too.
+    m.Click(Ctl::Kiril1_300);
+    m.Click(Ctl::Kiril1_4);
+    EXPECT_EQ(m.Sovr(), u"304");
+    EXPECT_EQ(m.Kiril(), u"ד״ש");
+    m.SaveSettings();
+  }
+  std::ifstream file(host.dir.path() / "Zarno.ini", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.find("Obychay"), std::string::npos) << text;
+  MainWindowModel again(host);
+  again.FormCreate();
+  EXPECT_FALSE(again.Checked(Ctl::Obychay));
+}
 
 }  // namespace
 }  // namespace zarno::testing

@@ -139,6 +139,9 @@ const std::map<std::string, Setup, std::less<>> kSettings = {
      [](MainWindowModel& m) { return m.Click(Ctl::Ispolzovat); }},
     {"if the option \"(гершаим)\" is on",
      [](MainWindowModel& m) { return m.Click(Ctl::Gershaim); }},
+    {"if the option \"обычай\" is on", [](MainWindowModel& m) { return m.Click(Ctl::Obychay); }},
+    {"if the options \"обычай\" and \"(гершаим)\" are on",
+     [](MainWindowModel& m) { return m.Click(Ctl::Obychay) && m.Click(Ctl::Gershaim); }},
 };
 
 // Where a page writes an example otherwise than the program shows it: the Roman page spells
@@ -384,6 +387,7 @@ const NamedControl kNamedControls[] = {
     {"greek_ionic", Ctl::GrekIonich, Ctl::Tysyasha, u","},
     {"hebrew", Ctl::Iudeyskie, Ctl::Ispolzovat, u"использовать"},
     {"hebrew", Ctl::Iudeyskie, Ctl::Gershaim, u"\" (гершаим)"},
+    {"hebrew", Ctl::Iudeyskie, Ctl::Obychay, u"обычай"},
     {"fonts", std::nullopt, Ctl::Button5, u"Подобрать шрифты"},
     {"fonts", std::nullopt, Ctl::Nastroyki, u"Настр. >>"},
 };

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "base/number.h"
@@ -78,6 +80,83 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"9999", true, true, u"ט׳ץצ״ט"}, Case{u"1500", true, true, u"א׳״ך"},
                       Case{u"00005", true, true, u""}, Case{u"000005", true, true, u""}));
 
+// The option "обычай": the customary orders that keep a number from spelling a word.
+struct CustomCase {
+  std::u16string sovr;
+  bool finals;               // Ispolzovat
+  bool mark;                 // Gershaim
+  std::u16string usual;      // without the option
+  std::u16string customary;  // with it
+};
+
+void PrintTo(const CustomCase& c, std::ostream* os) {
+  *os << ToUtf8(c.sovr) << (c.finals ? " finals" : "") << (c.mark ? " mark" : "");
+}
+
+class IudeyskieCustomaryTest : public ::testing::TestWithParam<CustomCase> {};
+
+TEST_P(IudeyskieCustomaryTest, OnlyTheOptionChangesTheOrder) {
+  const CustomCase& c = GetParam();
+  Keypad keypad = WithOptions(c.finals, c.mark);
+  EXPECT_EQ(RenderIudeyskie(c.sovr, keypad.View()), c.usual) << "without the option";
+  keypad.Tick(Ctl::Obychay);
+  EXPECT_EQ(RenderIudeyskie(c.sovr, keypad.View()), c.customary) << "with the option";
+}
+
+INSTANTIATE_TEST_SUITE_P(TheWords, IudeyskieCustomaryTest,
+                         ::testing::Values(CustomCase{u"270", false, false, u"רע", u"ער"},
+                                           CustomCase{u"272", false, false, u"רעב", u"ערב"},
+                                           CustomCase{u"275", false, false, u"רעה", u"ערה"},
+                                           CustomCase{u"298", false, false, u"רצח", u"רחצ"},
+                                           CustomCase{u"304", false, false, u"שד", u"דש"},
+                                           CustomCase{u"344", false, false, u"שמד", u"שדמ"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Thousands, IudeyskieCustomaryTest,
+    ::testing::Values(CustomCase{u"5270", false, false, u"ה׳רע", u"ה׳ער"},
+                      CustomCase{u"1272", false, false, u"א׳רעב", u"א׳ערב"},
+                      CustomCase{u"9275", false, false, u"ט׳רעה", u"ט׳ערה"},
+                      CustomCase{u"2298", false, false, u"ב׳רצח", u"ב׳רחצ"},
+                      CustomCase{u"5304", false, false, u"ה׳שד", u"ה׳דש"},
+                      CustomCase{u"5344", false, false, u"ה׳שמד", u"ה׳שדמ"},
+                      CustomCase{u"0270", false, false, u"רע", u"ער"},
+                      // A sum of hundreds that ends in 200 or 300 ends in the same word.
+                      CustomCase{u"744", false, false, u"תשמד", u"תשדמ"},
+                      CustomCase{u"5744", false, false, u"ה׳תשמד", u"ה׳תשדמ"},
+                      CustomCase{u"670", false, false, u"תרע", u"תער"},
+                      CustomCase{u"704", false, false, u"תשד", u"תדש"},
+                      CustomCase{u"5698", false, false, u"ה׳תרצח", u"ה׳תרחצ"}));
+
+INSTANTIATE_TEST_SUITE_P(Gershayim, IudeyskieCustomaryTest,
+                         ::testing::Values(CustomCase{u"270", false, true, u"ר״ע", u"ע״ר"},
+                                           CustomCase{u"272", false, true, u"רע״ב", u"ער״ב"},
+                                           CustomCase{u"275", false, true, u"רע״ה", u"ער״ה"},
+                                           CustomCase{u"298", false, true, u"רצ״ח", u"רח״צ"},
+                                           CustomCase{u"304", false, true, u"ש״ד", u"ד״ש"},
+                                           CustomCase{u"344", false, true, u"שמ״ד", u"שד״מ"},
+                                           CustomCase{u"5744", false, true, u"ה׳תשמ״ד", u"ה׳תשד״מ"},
+                                           CustomCase{u"5270", false, true, u"ה׳ר״ע", u"ה׳ע״ר"},
+                                           CustomCase{u"5304", true, true, u"ה׳ש״ד", u"ה׳ד״ש"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Unchanged, IudeyskieCustomaryTest,
+    ::testing::Values(
+        // Neighbours of the words, and 15 and 16, which are always written 9 + 6 and 9 + 7.
+        CustomCase{u"271", false, false, u"רעא", u"רעא"},
+        CustomCase{u"274", false, false, u"רעד", u"רעד"},
+        CustomCase{u"370", false, false, u"שע", u"שע"},
+        CustomCase{u"244", false, false, u"רמד", u"רמד"},
+        CustomCase{u"4", false, false, u"ד", u"ד"}, CustomCase{u"70", false, false, u"ע", u"ע"},
+        CustomCase{u"200", false, false, u"ר", u"ר"},
+        CustomCase{u"3000", false, false, u"׳ג", u"׳ג"},
+        CustomCase{u"15", false, true, u"ט״ו", u"ט״ו"},
+        CustomCase{u"216", false, false, u"רטז", u"רטז"},
+        // A hundred written with its final letter ends in no 200 or 300.
+        CustomCase{u"670", true, false, u"םע", u"םע"},
+        CustomCase{u"744", true, true, u"ןמ״ד", u"ןמ״ד"},
+        // Five characters are empty whatever the option.
+        CustomCase{u"00270", false, false, u"", u""}));
+
 TEST(IudeyskieRender, EveryLetterFromTheCaptions) {
   const Keypad plain = WithOptions(false, false);
   const Keypad finals = WithOptions(true, false);
@@ -116,16 +195,33 @@ TEST(IudeyskieRender, FifteenRuleMatchesTheCaptions) {
 }
 
 TEST(IudeyskieRoundTrip, OneToTheLimitWithEveryOption) {
+  int reordered = 0;
   for (const bool finals : {false, true}) {
     for (const bool mark : {false, true}) {
-      const Keypad keypad = WithOptions(finals, mark);
+      Keypad keypad = WithOptions(finals, mark);
       for (std::int64_t n = 1; n <= 9999; ++n) {
-        const std::u16string text = RenderIudeyskie(ToDecimal(n), keypad.View());
-        ASSERT_EQ(ReadIudeyskie(text), n)
-            << testing::CodePoints(text) << (finals ? " finals" : "") << (mark ? " mark" : "");
+        const std::u16string usual = RenderIudeyskie(ToDecimal(n), keypad.View());
+        keypad.Tick(Ctl::Obychay);
+        const std::u16string customary = RenderIudeyskie(ToDecimal(n), keypad.View());
+        keypad.Tick(Ctl::Obychay, false);
+        ASSERT_EQ(ReadIudeyskie(usual), n)
+            << testing::CodePoints(usual) << (finals ? " finals" : "") << (mark ? " mark" : "");
+        ASSERT_EQ(ReadIudeyskie(customary), n)
+            << testing::CodePoints(customary) << " customary" << (finals ? " finals" : "")
+            << (mark ? " mark" : "");
+        // The custom only moves letters: the same letters, and the gershayim as often.
+        std::u16string a = usual;
+        std::u16string b = customary;
+        std::sort(a.begin(), a.end());
+        std::sort(b.begin(), b.end());
+        ASSERT_EQ(a, b) << n;
+        reordered += usual != customary;
       }
     }
   }
+  // In every thousand: four endings after ר (200 and 600) and two after ש (300 and 700);
+  // with the final letters, after 200 and 300 only. Twice, with the mark and without.
+  EXPECT_EQ(reordered, 2 * 10 * ((2 * 4 + 2 * 2) + (4 + 2)));
 }
 
 struct ReadCase {
@@ -165,7 +261,7 @@ TEST(IudeyskieLayout, ThreeRowsWithTheOptionsAndTheThousandsToggle) {
   const Rect toggle = *testing::east::PlaceOf(layout, Ctl::Tysyasha);
   const Rect x1000 = *testing::east::PlaceOf(layout, Ctl::Kiril_Stepen_103);
   EXPECT_GE(x1000.y, toggle.y + toggle.h);
-  for (Ctl option : {Ctl::Ispolzovat, Ctl::Gershaim}) {
+  for (Ctl option : {Ctl::Ispolzovat, Ctl::Gershaim, Ctl::Obychay}) {
     const Rect r = *testing::east::PlaceOf(layout, option);
     EXPECT_GE(r.w, 140) << Name(option);
     EXPECT_GE(r.h, 17) << Name(option);

@@ -1,5 +1,6 @@
 // Every caption and sign of the window and of the chooser stands whole inside its control and
 // clear of its neighbours, with the fonts of this machine at the default size.
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <vector>
@@ -80,6 +81,42 @@ TEST_F(WindowTest, EverySignStandsInsideItsKey) {
       EXPECT_TRUE(QRectF(key->rect()).adjusted(3, 3, -3, -3).contains(ink))
           << Where(system, c) << " ink " << ink.x() << "," << ink.y() << " " << ink.width() << "x"
           << ink.height() << " in " << key->width() << "x" << key->height();
+    }
+  }
+}
+
+// The check boxes of every keypad (variants and options) show their whole caption and stand
+// clear of every other control and value caption of the window.
+TEST_F(WindowTest, CheckBoxesStandWholeAndClearOfEverythingElse) {
+  for (const Ctl system : kSystems) {
+    Click(system);
+    std::vector<std::pair<Ctl, QRect>> shown;
+    for (int i = 0; i < kControlCount; ++i) {
+      const auto c = static_cast<Ctl>(i);
+      if (Main().Widget(c)->isVisible()) shown.emplace_back(c, Main().Widget(c)->geometry());
+    }
+    for (int i = 0; i < kControlCount; ++i) {
+      const auto box = static_cast<Ctl>(i);
+      const ControlKind kind = KindOf(box);
+      if (kind != ControlKind::kOptionBox && kind != ControlKind::kVariantBox) continue;
+      auto* check = qobject_cast<QCheckBox*>(Main().Widget(box));
+      ASSERT_NE(check, nullptr) << Name(box);
+      if (!check->isVisible()) continue;
+      const QRect r = check->geometry();
+      if (!check->text().isEmpty()) {
+        EXPECT_LE(check->sizeHint().width(), r.width()) << Where(system, box) << " caption cut";
+      }
+      for (const auto& [other, place] : shown) {
+        // The group of the ten-thousands style holds its own radio buttons only.
+        if (other == box || KindOf(other) == ControlKind::kGroup) continue;
+        EXPECT_FALSE(place.intersects(r)) << Where(system, box) << " lies on " << Name(other);
+      }
+      for (int k = 0; k < kControlCount; ++k) {
+        QLabel* caption = Main().ValueLabel(static_cast<Ctl>(k));
+        if (caption == nullptr || !caption->isVisible()) continue;
+        EXPECT_FALSE(caption->geometry().intersects(r))
+            << Where(system, box) << " lies on the caption of " << Name(static_cast<Ctl>(k));
+      }
     }
   }
 }

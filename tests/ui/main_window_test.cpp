@@ -1,6 +1,7 @@
 // The window's wiring: what a user does to the real widgets reaches the model, and what the
 // model then holds is what the widgets show. The numerals themselves are the model's tests.
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
@@ -182,6 +183,27 @@ TEST_F(WindowTest, HebrewFinalLetterKeysWaitForTheOption) {
   EXPECT_TRUE(Find(Ctl::Kiril1_500)->isEnabled());
   Click(Ctl::Kiril1_500);
   EXPECT_EQ(Find<QLineEdit>(Ctl::Sovr)->text(), QStringLiteral("500"));
+}
+
+TEST_F(WindowTest, HebrewCustomaryOrderBoxRedrawsTheNumber) {
+  EXPECT_FALSE(Find(Ctl::Obychay)->isVisible()) << "an option of the Hebrew keypad only";
+  Click(Ctl::Iudeyskie);
+  auto* box = Find<QCheckBox>(Ctl::Obychay);
+  ASSERT_TRUE(box->isVisible());
+  EXPECT_EQ(box->text(), QStringLiteral("обычай"));
+  EXPECT_FALSE(box->isChecked());
+  Type(QStringLiteral("5744"));
+  EXPECT_EQ(PlainText(Find<QTextEdit>(Ctl::Kiril)), ToQ(u"ה׳תשמד"));
+  // A check box answers a click on its square and caption; its short caption leaves the
+  // middle of the box bare.
+  QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
+  EXPECT_TRUE(box->isChecked());
+  EXPECT_EQ(PlainText(Find<QTextEdit>(Ctl::Kiril)), ToQ(u"ה׳תשדמ"));
+  Click(Ctl::Gershaim);
+  EXPECT_EQ(PlainText(Find<QTextEdit>(Ctl::Kiril)), ToQ(u"ה׳תשד״מ"));
+  // Beside the other two options, in the same column.
+  EXPECT_EQ(box->x(), Find(Ctl::Gershaim)->x());
+  EXPECT_GT(box->y(), Find(Ctl::Gershaim)->geometry().bottom());
 }
 
 TEST_F(WindowTest, ChooserMakesTheRowsSetCurrentAndCloses) {
