@@ -106,9 +106,7 @@ int Replay(std::istream& script, std::ostream& out, std::ostream& err, const Rep
     } else if (command == "dump") {
       Dump(model, out);
     } else if (command == "type") {
-      for (char16_t c : FromUtf8(rest)) {
-        model.SetText(Ctl::Sovr, model.Sovr() + c);
-      }
+      for (char16_t c : FromUtf8(rest)) model.TypeIntoSovr(c);
     } else if (command == "set") {
       std::string_view text;
       const std::string_view name = FirstWord(rest, &text);

@@ -200,7 +200,23 @@ void MainWindowModel::SetSovrText(std::u16string_view text) {
     return;
   }
   S(Ctl::Sovr).caption = text;
+  dr10_drawn_from_ = std::u16string::npos;
   SovrChange();
+}
+
+bool MainWindowModel::TypeIntoSovr(char16_t c) {
+  if (!State(Ctl::Sovr).shown) return false;
+  if (skip_sovr_change_ || !IsAsciiDigit(c) || dr10_drawn_from_ != Sovr().size()) {
+    std::u16string text = Sovr();
+    text.push_back(c);
+    return SetText(Ctl::Sovr, text);
+  }
+  // Sovr holds digits only (the strip was drawn from all of it), so with one more digit the
+  // change neither filters the text nor finds it empty.
+  S(Ctl::Sovr).caption.push_back(c);
+  RedrawAfterSovrChange(/*one_digit_appended=*/true);
+  EnforceLimit();
+  return true;
 }
 
 void MainWindowModel::SetKiril(std::u16string text) {
@@ -223,9 +239,17 @@ void MainWindowModel::SovrChange() {
   } else if (Sovr().empty()) {
     SetCaption(Ctl::Zarno, u"\u0483");
   }
+  RedrawAfterSovrChange(/*one_digit_appended=*/false);
+}
+
+void MainWindowModel::RedrawAfterSovrChange(bool one_digit_appended) {
   RenderSystem(System());
   EmptyKirilAboveLimit();
-  RenderDr10Znak();
+  if (one_digit_appended) {
+    ExtendDr10Znak();
+  } else {
+    RenderDr10Znak();
+  }
   ApplyDr10ZnakFont();
 }
 
@@ -298,6 +322,7 @@ void MainWindowModel::Dr10Znak_NameChange() {
   if (set != nullptr) {
     const auto digits = DigitsOf(*set, Text(Ctl::FontArab1));
     for (int d = 0; d < 10; ++d) SetCaption(DigitButton(d), digits[d]);
+    dr10_drawn_from_ = std::u16string::npos;
   }
   const int size = set != nullptr ? set->button_size : 16;
   for (int d = 0; d < 10; ++d) S(DigitButton(d)).font_size = size;
@@ -311,6 +336,16 @@ void MainWindowModel::RenderDr10Znak() {
     if (IsAsciiDigit(c)) text += Text(DigitButton(c - u'0'));
   }
   S(Ctl::Arab1).caption = std::move(text);
+  dr10_drawn_from_ = IsDigitString(Sovr()) || Sovr().empty() ? Sovr().size() : std::u16string::npos;
+}
+
+void MainWindowModel::ExtendDr10Znak() {
+  if (Sovr().empty() || dr10_drawn_from_ != Sovr().size() - 1) {
+    RenderDr10Znak();
+    return;
+  }
+  S(Ctl::Arab1).caption += Text(DigitButton(Sovr().back() - u'0'));
+  ++dr10_drawn_from_;
 }
 
 bool MainWindowModel::UsesFontArab2() const {
@@ -388,6 +423,7 @@ void MainWindowModel::StartKeypadAndDigits() {
   for (int d = 0; d < 10; ++d) {
     SetCaption(DigitButton(d), std::u16string(1, static_cast<char16_t>(u'\u0660' + d)));
   }
+  dr10_drawn_from_ = std::u16string::npos;
 }
 
 void MainWindowModel::FinishStart() {

@@ -32,6 +32,7 @@ struct FormatRun {
 struct Selection {
   int start = 0;
   int length = 0;
+  friend bool operator==(const Selection&, const Selection&) = default;
 };
 
 inline constexpr std::u16string_view kShippedFontFamily = u"Kolvana+";
@@ -63,6 +64,9 @@ class MainWindowModel {
   bool Click(Ctl control);
   // Replaces the whole text of an edit or combo box (one change).
   bool SetText(Ctl control, std::u16string_view text);
+  // One character typed at the end of Sovr: the same change as SetText with that character
+  // appended, in time that does not grow with the length of the number.
+  bool TypeIntoSovr(char16_t c);
   void SelectKiril(int start, int length);
   void SetSpinValue(int value);
   // A row button (1 to 29) of the digit-set chooser; false when the chooser is not shown.
@@ -231,6 +235,8 @@ class MainWindowModel {
   void ApplyDigitFontName(std::u16string_view name);
   void SetOutputSize(int points);
   void SetOutputColor(std::uint32_t color);
+  void RedrawAfterSovrChange(bool one_digit_appended);
+  void ExtendDr10Znak();
 
   Host& host_;
   ControlStates controls_{};
@@ -251,6 +257,10 @@ class MainWindowModel {
   std::optional<int> chosen_digit_group_;
   // Whether the name in Dr10Znak_Name is one of the second font group ("Арабские" is not).
   bool name_in_group2_ = false;
+  // The length of Sovr when the digit strip was last drawn from it, while Sovr held digits only
+  // and neither it, the strip nor the digit captions changed since (npos otherwise). A digit
+  // typed at its end then adds one sign to the strip instead of drawing it anew.
+  std::size_t dr10_drawn_from_ = std::u16string::npos;
 };
 
 }  // namespace zarno

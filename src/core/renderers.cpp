@@ -93,6 +93,7 @@ void MainWindowModel::ReadRim() {
   if (v > LimitOf(NumeralSystem::kRim)) SetKiril(u"");
   if (v < 0) {
     S(Ctl::Arab1).caption.clear();
+    dr10_drawn_from_ = std::u16string::npos;
     host_.ShowMessage(RimNegativeMessage(v));
     SetSovrText(u"");
     SetKiril(u"");
