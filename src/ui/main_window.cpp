@@ -233,6 +233,7 @@ QWidget* MainWindow::CreateControl(Ctl c) {
       auto* out = new RichOutput(
           surface_, kiril ? QStringLiteral("PopupMenu1") : QStringLiteral("PopupMenu2"),
           kiril ? QStringLiteral("N2") : QStringLiteral("N5"));
+      out->SetSource([this, c] { return OutputOf(c); });
       SetColor(out, QPalette::Base, kOutputBackground);
       out->document()->setDocumentMargin(2);
       out->setLineWrapMode(QTextEdit::WidgetWidth);

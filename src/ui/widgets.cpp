@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,6 +17,9 @@
 #include <QStylePainter>
 #include <QTextCursor>
 #include <QWindow>
+#include <algorithm>
+
+#include "ui/rich_copy.h"
 
 namespace zarno::ui {
 namespace {
@@ -249,10 +253,22 @@ QString RichOutput::SelectedText() const {
   return text;
 }
 
+std::pair<int, int> RichOutput::SelectionInText() const {
+  const QTextCursor cursor = textCursor();
+  // A field that reads left to right whatever its digits begins with the override mark.
+  const int shift = document()->characterAt(0) == QChar(0x202D) ? 1 : 0;
+  return {std::max(0, cursor.selectionStart() - shift), std::max(0, cursor.selectionEnd() - shift)};
+}
+
+QMimeData* RichOutput::createMimeDataFromSelection() const {
+  if (!source_) return QTextEdit::createMimeDataFromSelection();
+  const auto [start, end] = SelectionInText();
+  return OutputMimeData(source_(), start, end).release();
+}
+
 void RichOutput::CopySelection() {
-  const QString text = SelectedText();
-  if (text.isEmpty()) return;
-  QApplication::clipboard()->setText(text);
+  if (!HasSelection()) return;
+  if (QMimeData* data = createMimeDataFromSelection()) QApplication::clipboard()->setMimeData(data);
 }
 
 void RichOutput::contextMenuEvent(QContextMenuEvent* event) { menu_->exec(event->globalPos()); }

@@ -8,7 +8,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextEdit>
+#include <functional>
 #include <optional>
+#include <utility>
+
+#include "ui/output_fit.h"
 
 class QAction;
 class QMenu;
@@ -116,24 +120,34 @@ class HoverLabel : public QLabel {
   bool hovered_ = false;
 };
 
-// A read-only rich output with the context menu "Скопировать текст".
+// A read-only rich output with the context menu "Скопировать текст". A copy (the menu or the
+// keyboard's own) puts the selection on the clipboard as plain text and as HTML in the field's
+// look (rich_copy.h).
 class RichOutput : public QTextEdit {
   Q_OBJECT
  public:
   // `menu_name` and `action_name` are the object names of the menu and of its copy command.
   RichOutput(QWidget* parent, const QString& menu_name, const QString& action_name);
   QAction* CopyAction() const { return copy_; }
+  QMenu* ContextMenu() const { return menu_; }
+  // What the field shows, as the window has it: the copy takes its text and formats from here.
+  void SetSource(std::function<OutputText()> source) { source_ = std::move(source); }
   // The selected text without the direction marks the view adds for display.
   QString SelectedText() const;
+  // The selection as positions in the text the field shows, without those marks.
+  std::pair<int, int> SelectionInText() const;
+  bool HasSelection() const { return textCursor().hasSelection(); }
   // Copies the selection to the clipboard; nothing when nothing is selected.
   void CopySelection();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  QMimeData* createMimeDataFromSelection() const override;
 
  private:
   QMenu* menu_;
   QAction* copy_;
+  std::function<OutputText()> source_;
 };
 
 // The size spin box: takes no typed text, and an arrow key held down steps only once.
