@@ -3,6 +3,7 @@
 
 #include "base/number.h"
 #include "core/main_window_model.h"
+#include "core/numeral_systems.h"
 #include "numerals/slavonic.h"
 
 namespace zarno {
@@ -232,60 +233,37 @@ void MainWindowModel::KeyClick(Ctl key) {
   }
 }
 
-void MainWindowModel::RenderCurrentSystemAfterKey() {
-  if (Checked(Ctl::Armen)) {
-    RenderArmen();
-  } else if (Checked(Ctl::Gruz)) {
-    RenderGruz();
-  } else if (Checked(Ctl::GrekIonich)) {
-    RenderGrekIonich();
-  } else if (Checked(Ctl::GrekAttich)) {
-    RenderGrekAttich();
-  } else if (Checked(Ctl::Iudeyskie)) {
-    RenderIudeyskie();
-  } else {
-    RenderKiril();
-  }
-}
+void MainWindowModel::RenderCurrentSystemAfterKey() { (this->*RowOf(System()).render_after_key)(); }
 
 void MainWindowModel::PressKey(Ctl own, Ctl partner1, Ctl partner2, std::uint32_t a, Ctl key) {
   SetChecked(own, true);
   SetChecked(partner1, false);
   SetChecked(partner2, false);
-  switch (System()) {
-    case NumeralSystem::kRim:
-      skip_sovr_change_ = true;
-      SetKiril(Kiril() + Text(key));
-      ReadRim();
-      break;
-    case NumeralSystem::kKitay: {
-      const bool multiplier = IsChineseMultiplier(a);
-      // A rank sign needs a non-zero digit before it.
-      if (multiplier && (Sovr().empty() || Sovr().back() == u'0')) return;
-      skip_sovr_change_ = true;
-      SetKiril(Kiril() + Text(key));
-      ReadKitay();
-      RenderKitay();
-      break;
-    }
-    case NumeralSystem::kArmen:
-    case NumeralSystem::kGruz:
-    case NumeralSystem::kGrekIonich:
-    case NumeralSystem::kGrekAttich:
-    case NumeralSystem::kIudeyskie:
-      AddValue(a);
-      RenderCurrentSystemAfterKey();
-      break;
-    case NumeralSystem::kMaya:
-      SetKiril(Kiril() + Text(key));
-      ReadMaya();
-      break;
-    case NumeralSystem::kKiril:
-    case NumeralSystem::kGlagol:
-      AddValue(a);
-      break;
-  }
+  (this->*RowOf(System()).press_key)(a, key);
 }
+
+void MainWindowModel::AddKeyValue(std::uint32_t a, Ctl) { AddValue(a); }
+
+void MainWindowModel::AddKeyValueAndRedraw(std::uint32_t a, Ctl) {
+  AddValue(a);
+  RenderCurrentSystemAfterKey();
+}
+
+void MainWindowModel::AppendRimKey(std::uint32_t, Ctl key) {
+  skip_sovr_change_ = true;
+  SetKiril(Kiril() + Text(key));
+  ReadRim();
+}
+
+void MainWindowModel::AppendKitayKey(std::uint32_t a, Ctl key) {
+  // A rank sign needs a non-zero digit before it.
+  if (IsChineseMultiplier(a) && (Sovr().empty() || Sovr().back() == u'0')) return;
+  skip_sovr_change_ = true;
+  SetKiril(Kiril() + Text(key));
+  ReadAndRenderKitay();
+}
+
+void MainWindowModel::AppendMayaKey(std::uint32_t, Ctl key) { AppendMaya(key); }
 
 void MainWindowModel::PressVariantKey(Ctl own, Ctl partner1, Ctl partner2, std::uint32_t a) {
   SetChecked(own, true);
@@ -297,35 +275,8 @@ void MainWindowModel::PressVariantKey(Ctl own, Ctl partner1, Ctl partner2, std::
 
 void MainWindowModel::AddValue(std::uint32_t a) {
   if (Sovr().empty()) SetSovrText(u"0");
-  const bool thousands = Checked(Ctl::Tysyasha);
-  const bool myriad = Checked(Ctl::x10000);
-  std::optional<std::uint64_t> add = a;
-  switch (System()) {
-    case NumeralSystem::kGrekIonich:
-      if (thousands && myriad) {
-        add = a < 10 ? std::optional<std::uint64_t>(a * 10000000ull) : std::nullopt;
-      } else if (thousands) {
-        add = a < 10 ? a * 1000ull : a;
-      } else if (myriad) {
-        add = a * 10000ull;
-      }
-      break;
-    case NumeralSystem::kKiril:
-    case NumeralSystem::kGlagol:
-      if (thousands) {
-        add = a * 1000ull;
-      } else if (myriad) {
-        add = a * 10000ull;
-      } else if (Checked(Ctl::x100000)) {
-        add = a * 100000ull;
-      }
-      break;
-    case NumeralSystem::kIudeyskie:
-      if (thousands) add = a * 1000ull;
-      break;
-    default:
-      break;
-  }
+  const auto key_value = RowOf(System()).key_value;
+  const std::optional<std::uint64_t> add = key_value ? key_value(a, Keys()) : a;
   // Exact decimal addition: a long number in Sovr can neither overflow nor wrap.
   if (add && IsDigitString(Sovr())) {
     SetSovrText(AddDecimal(Sovr(), ToDecimal(static_cast<std::int64_t>(*add))));
@@ -501,22 +452,8 @@ void MainWindowModel::TripleVariantOther(Ctl own, Ctl first, Ctl other) {
 }
 
 void MainWindowModel::RefreshVariant() {
-  switch (System()) {
-    case NumeralSystem::kRim:
-      ReadRim();
-      RenderRim();
-      break;
-    case NumeralSystem::kKitay:
-      ReadKitay();
-      RenderKitay();
-      break;
-    case NumeralSystem::kKiril:
-    case NumeralSystem::kGlagol:
-      RenderKiril();
-      break;
-    default:
-      break;  // the other systems have no glyph variants to redraw
-  }
+  // Only the systems whose keys have glyph variants redraw.
+  if (const auto redraw = RowOf(System()).redraw_variants) (this->*redraw)();
 }
 
 }  // namespace zarno

@@ -123,10 +123,12 @@ class MainWindowModel {
   // ---- The other renderers and readers -------------------------------------------------
   void RenderRim();
   void ReadRim();
+  void ReadAndRenderRim();
   void RenderGrekIonich();
   void RenderGrekAttich();
   void RenderKitay();
   void ReadKitay();
+  void ReadAndRenderKitay();
   void RenderArmen();
   void RenderGruz();
   void RenderMaya();
@@ -150,7 +152,14 @@ class MainWindowModel {
   // ---- Keypad entry -------------------------------------------------------------------
   void AddValue(std::uint32_t a);
   void PressKey(Ctl own, Ctl partner1, Ctl partner2, std::uint32_t a, Ctl key);
+  // What a pressed key does in each system (NumeralSystemRow::press_key).
+  void AddKeyValue(std::uint32_t a, Ctl key);
+  void AddKeyValueAndRedraw(std::uint32_t a, Ctl key);
+  void AppendRimKey(std::uint32_t a, Ctl key);
+  void AppendKitayKey(std::uint32_t a, Ctl key);
+  void AppendMayaKey(std::uint32_t a, Ctl key);
   void PressVariantKey(Ctl own, Ctl partner1, Ctl partner2, std::uint32_t a);
+  void RenderCurrentSystemAfterKey();
   void KeyClick(Ctl key);
   void TysyashaClick();
   void AppendTysyasha();
@@ -228,7 +237,6 @@ class MainWindowModel {
   void EnforceLimit();
   void ResetIspolzovat(bool first, bool second);
   void MyriadPanelClick(Ctl panel);
-  void RenderCurrentSystemAfterKey();
   bool IsSlavonic() const;
   bool KirilFontIsShipped() const;
   void SelectFontInBox(Ctl box, std::u16string_view name);

@@ -24,6 +24,20 @@ struct NumeralSystemRow {
   // The steps of the Slavonic systems' radio buttons, which differ from the common switch
   // (SystemClick); nullptr for the systems that take the common one.
   void (MainWindowModel::*own_switch)();
+
+  // ---- Keys
+  // What a pressed key does: adds its value to Sovr, or appends its sign to the output, which
+  // is then read back.
+  void (MainWindowModel::*press_key)(std::uint32_t value, Ctl key);
+  // The number a key adds with the panels pressed; nullptr when it adds its value as it is.
+  std::optional<std::uint64_t> (*key_value)(std::uint32_t value, const KeypadView& keys);
+  // What draws the output after a key has added to Sovr.
+  void (MainWindowModel::*render_after_key)();
+  // What redraws the output when a glyph variant box changes; nullptr for the systems whose
+  // keys have no variants.
+  void (MainWindowModel::*redraw_variants)();
+  // What redraws the output in a new size or colour.
+  void (MainWindowModel::*redraw)();
 };
 
 // Every system, in the order of NumeralSystem.

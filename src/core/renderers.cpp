@@ -87,6 +87,11 @@ void MainWindowModel::TysyashaNizheClick() { IspZarnoClick(); }
 
 void MainWindowModel::RenderRim() { SetKiril(zarno::RenderRim(Sovr(), Keys())); }
 
+void MainWindowModel::ReadAndRenderRim() {
+  ReadRim();
+  RenderRim();
+}
+
 void MainWindowModel::ReadRim() {
   const std::int64_t v = ReadRimValue(Kiril(), Keys());
   SetSovrText(ToDecimal(v));
@@ -124,6 +129,11 @@ void MainWindowModel::RenderKitay() {
 void MainWindowModel::ReadKitay() {
   SetSovrText(ToDecimal(ReadKitayValue(Kiril(), Keys())));
   RenderDr10Znak();
+}
+
+void MainWindowModel::ReadAndRenderKitay() {
+  ReadKitay();
+  RenderKitay();
 }
 
 // ---- Armenian and Georgian

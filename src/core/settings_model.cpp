@@ -237,39 +237,7 @@ void MainWindowModel::SpinEdit1Change() {
   SaveSettings();
 }
 
-void MainWindowModel::RedrawCurrentSystem() {
-  switch (System()) {
-    case NumeralSystem::kRim:
-      ReadRim();
-      break;
-    case NumeralSystem::kKitay:
-      ReadKitay();
-      RenderKitay();
-      break;
-    case NumeralSystem::kGrekIonich:
-      RenderGrekIonich();
-      break;
-    case NumeralSystem::kGrekAttich:
-      RenderGrekAttich();
-      break;
-    case NumeralSystem::kGruz:
-      RenderGruz();
-      break;
-    case NumeralSystem::kArmen:
-      RenderArmen();
-      break;
-    case NumeralSystem::kMaya:
-      RenderMaya();
-      break;
-    case NumeralSystem::kIudeyskie:
-      RenderIudeyskie();
-      break;
-    case NumeralSystem::kKiril:
-    case NumeralSystem::kGlagol:
-      RenderKiril();
-      break;
-  }
-}
+void MainWindowModel::RedrawCurrentSystem() { (this->*RowOf(System()).redraw)(); }
 
 void MainWindowModel::SwatchClick(Ctl swatch) {
   SetOutputColor(ValueOf(swatch));

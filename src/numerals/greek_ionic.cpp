@@ -298,4 +298,15 @@ std::u16string GrekIonichToStandard(std::u16string_view text) {
   return out;
 }
 
+std::optional<std::uint64_t> GrekIonichKeyValue(std::uint32_t value, const KeypadView& keys) {
+  const bool thousands = keys.Checked(Ctl::Tysyasha);
+  const bool myriad = keys.Checked(Ctl::x10000);
+  const bool unit = value < 10;
+  if (thousands && myriad)
+    return unit ? std::optional<std::uint64_t>(value * 10000000ull) : std::nullopt;
+  if (thousands) return unit ? value * 1000ull : value;
+  if (myriad) return value * 10000ull;
+  return value;
+}
+
 }  // namespace zarno

@@ -33,6 +33,11 @@ std::u16string RenderGrekIonich(std::u16string_view sovr, const KeypadView& view
 // for 40; otherwise it is 40 (ΜΒʹ is 42). Returns nullopt for anything else and for 0.
 std::optional<std::int64_t> ReadGrekIonich(std::u16string_view text);
 
+// The number a key of the Greek keypad adds to Sovr. The thousands panel makes a unit key
+// (1-9) a thousand times greater; the myriad panel a key ten thousand times; both together
+// make a unit key ten million times greater and leave the other keys adding nothing.
+std::optional<std::uint64_t> GrekIonichKeyValue(std::uint32_t value, const KeypadView& keys);
+
 // The numeral with the Greek numeral signs in place of the plain marks: the apostrophe as
 // the keraia U+0374, the comma before a thousands letter as the lower numeral sign U+0375,
 // and the Cyrillic М as the Greek capital Mu U+039C. Every other character is kept.

@@ -284,4 +284,8 @@ std::optional<std::int64_t> ReadIudeyskie(std::u16string_view text) {
   return GroupValue(before) * 1000 + GroupValue(after);
 }
 
+std::optional<std::uint64_t> IudeyskieKeyValue(std::uint32_t value, const KeypadView& keys) {
+  return keys.Checked(Ctl::Tysyasha) ? value * 1000ull : value;
+}
+
 }  // namespace zarno

@@ -30,4 +30,8 @@ std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view)
 // or a geresh in any other place.
 std::optional<std::int64_t> ReadIudeyskie(std::u16string_view text);
 
+// The number a key of the Hebrew keypad adds to Sovr: its value, a thousand times greater
+// while the thousands panel is pressed.
+std::optional<std::uint64_t> IudeyskieKeyValue(std::uint32_t value, const KeypadView& keys);
+
 }  // namespace zarno

@@ -520,4 +520,11 @@ std::optional<std::int64_t> ReadKirilText(std::u16string_view standard_or_ours, 
   return ReadKirilValue(text, keys, /*myriad_signs=*/true);
 }
 
+std::optional<std::uint64_t> KirilKeyValue(std::uint32_t value, const KeypadView& keys) {
+  if (keys.Checked(Ctl::Tysyasha)) return value * 1000ull;
+  if (keys.Checked(Ctl::x10000)) return value * 10000ull;
+  if (keys.Checked(Ctl::x100000)) return value * 100000ull;
+  return value;
+}
+
 }  // namespace zarno

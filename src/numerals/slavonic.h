@@ -94,6 +94,10 @@ std::u16string_view WriteDressed(std::u16string_view plain, const DressOptions& 
 // The numeral mark that style 1 sets after one letter.
 char16_t MarkAfter(char16_t letter, bool glagolitic);
 
+// The number a key of the Cyrillic or Glagolitic keypad adds to Sovr: its value, or that value
+// times a thousand, ten thousand or a hundred thousand while that panel is pressed.
+std::optional<std::uint64_t> KirilKeyValue(std::uint32_t value, const KeypadView& keys);
+
 // Character formats of the thousands signs of `text`: lowered, and smaller for fonts other
 // than our own. Sizes in points, results in twips.
 struct SignFormat {
