@@ -51,8 +51,6 @@ constexpr struct {
 constexpr Ctl kTickedAtStart[] = {Ctl::IspZarno, Ctl::TysyashaNizhe, Ctl::KirilRadio,
                                   Ctl::Kiril_Old_Tys_Radio1};
 
-constexpr Rect kKirilLine = {85, 37, 285, 58};
-
 }  // namespace
 
 MainWindowModel::MainWindowModel(Host& host) : host_(host) {

@@ -13,6 +13,11 @@
 
 namespace zarno {
 
+// What a switch to the system does to the Hebrew final-letter option (Ispolzovat): Hebrew turns
+// it on and then off, which leaves the final-letter keys disabled; the other systems turn it off
+// and then on; the Chinese and Maya switches leave it as it is.
+enum class FinalLettersOnSwitch : std::uint8_t { kLeft, kOffAndDisabled, kOffAndEnabled };
+
 struct NumeralSystemRow {
   NumeralSystem system;
   Ctl radio;                  // its radio button; the view and replay know the system by this name
@@ -24,6 +29,16 @@ struct NumeralSystemRow {
   // The steps of the Slavonic systems' radio buttons, which differ from the common switch
   // (SystemClick); nullptr for the systems that take the common one.
   void (MainWindowModel::*own_switch)();
+
+  // ---- The common switch (SystemClick) and the keypad
+  // The glyphs its keys take; nullptr for the Slavonic systems, whose switches write their own.
+  void (*key_captions)(ControlStates& controls);
+  bool releases_thousands;  // the thousands panel is released before the layout
+  bool releases_myriad;     // the myriad panel is released after it
+  FinalLettersOnSwitch final_letters;
+  Rect output_place;           // the shape of the output field
+  int key_points;              // the size of the key glyphs
+  int key_points_in_our_font;  // ... while the output is drawn in our font
 
   // ---- Keys
   // What a pressed key does: adds its value to Sovr, or appends its sign to the output, which

@@ -6,14 +6,6 @@
 #include "numerals/captions.h"
 
 namespace zarno {
-namespace {
-
-constexpr Rect kKirilLine = {85, 37, 285, 58};
-// With the Maya system the output is a narrow column: one digit glyph below another.
-constexpr Rect kKirilMayaColumn = {312, 37, 53, 363};
-
-}  // namespace
-
 void MainWindowModel::ApplyLayout(NumeralSystem system) {
   for (int i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Ctl>(i);
@@ -37,14 +29,8 @@ void MainWindowModel::SetKeypadFont(std::u16string_view name) {
 }
 
 void MainWindowModel::SetKeypadFontSize() {
-  int size = 18;
-  if (KirilFontIsShipped() && !Checked(Ctl::RimRadio)) {
-    size = 20;
-  } else if (Checked(Ctl::Gruz)) {
-    size = 14;
-  } else if (Checked(Ctl::GrekIonich)) {
-    size = 16;
-  }
+  const NumeralSystemRow& row = RowOf(System());
+  const int size = KirilFontIsShipped() ? row.key_points_in_our_font : row.key_points;
   for (int i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Ctl>(i);
     if (KindOf(c) != ControlKind::kKey || c == Ctl::Rim_100000) continue;
@@ -98,58 +84,25 @@ void MainWindowModel::GlagolRadioClick() {
 }
 
 void MainWindowModel::PrepareSystem(NumeralSystem system) {
-  SetKeypadFont(Text(FontBoxOf(system)));
-  switch (system) {
-    case NumeralSystem::kRim:
-      ApplyCaptions(controls_, RimCaptions());
+  const NumeralSystemRow& row = RowOf(system);
+  SetKeypadFont(Text(row.font_box));
+  if (row.key_captions != nullptr) row.key_captions(controls_);
+  if (row.releases_thousands) Release(Ctl::Tysyasha);
+  switch (row.final_letters) {
+    case FinalLettersOnSwitch::kLeft:
       break;
-    case NumeralSystem::kGrekIonich:
-      ApplyCaptions(controls_, GrekIonichCaptions());
-      Release(Ctl::Tysyasha);
+    case FinalLettersOnSwitch::kOffAndDisabled:
+      ResetIspolzovat(true, false);
       break;
-    case NumeralSystem::kGrekAttich:
-      ApplyCaptions(controls_, GrekAttichCaptions());
-      break;
-    case NumeralSystem::kKitay:
-      ApplyCaptions(controls_, KitayCaptions());
-      SetCaption(Ctl::Kiril1_0_1, KitayZeroFor(Text(Ctl::FontKitay)));
-      ApplyCaptions(controls_, KitayFormalCaptions());
-      ApplyCaptions(controls_, KitaySimplifiedCaptions());
-      break;
-    case NumeralSystem::kArmen:
-      ApplyCaptions(controls_, ArmenCaptions());
-      Release(Ctl::Tysyasha);
-      break;
-    case NumeralSystem::kGruz:
-      ApplyCaptions(controls_, GruzCaptions());
-      Release(Ctl::Tysyasha);
-      break;
-    case NumeralSystem::kMaya:
-      ApplyCaptions(controls_, MayaCaptions());
-      break;
-    case NumeralSystem::kIudeyskie:
-      ApplyCaptions(controls_, IudeyskieCaptions());  // the panel keeps its state
-      break;
-    case NumeralSystem::kKiril:
-    case NumeralSystem::kGlagol:
-      break;
-  }
-  switch (system) {
-    case NumeralSystem::kKitay:
-    case NumeralSystem::kMaya:
-      break;
-    case NumeralSystem::kIudeyskie:
-      ResetIspolzovat(true, false);  // final letters off, their keys disabled
-      break;
-    default:
+    case FinalLettersOnSwitch::kOffAndEnabled:
       ResetIspolzovat(false, true);
       break;
   }
   EmptyKirilAboveLimit();
   SetKeypadFontSize();
-  S(Ctl::Kiril).place = system == NumeralSystem::kMaya ? kKirilMayaColumn : kKirilLine;
+  S(Ctl::Kiril).place = row.output_place;
   ApplyLayout(system);
-  if (system == NumeralSystem::kGrekIonich) Release(Ctl::x10000);
+  if (row.releases_myriad) Release(Ctl::x10000);
 }
 
 void MainWindowModel::SystemClick(NumeralSystem system) {

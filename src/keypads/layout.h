@@ -21,6 +21,11 @@ std::span<const Placement> KeypadLayout(NumeralSystem system);
 bool IsKeypadControl(Ctl c);
 
 // Common sizes of the keypad.
+// The output field: one line above the keypad, or with the Maya system a narrow column beside
+// it, one digit glyph below another.
+inline constexpr Rect kKirilLine = {85, 37, 285, 58};
+inline constexpr Rect kKirilMayaColumn = {312, 37, 53, 363};
+
 inline constexpr int kKeyW = 27;
 inline constexpr int kKeyH = 28;
 inline constexpr int kBoxW = 13;

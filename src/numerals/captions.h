@@ -33,6 +33,10 @@ std::span<const CaptionEntry> IudeyskieCaptions();
 // The zero sign of the Chinese keypad: U+20DD for "Arial Unicode MS", else U+25EF.
 std::u16string_view KitayZeroFor(std::u16string_view kitay_font);
 
+// The Chinese keypad as its switch writes it: the ordinary signs, the zero of its font, then
+// the formal and simplified signs.
+void ApplyKitayKeypadCaptions(ControlStates& controls);
+
 inline void ApplyCaptions(ControlStates& controls, std::span<const CaptionEntry> table) {
   for (const auto& e : table) controls[Index(e.control)].caption = e.text;
 }

@@ -111,4 +111,11 @@ std::u16string_view KitayZeroFor(std::u16string_view kitay_font) {
   return kitay_font == u"Arial Unicode MS" ? u"\u20DD" : u"\u25EF";
 }
 
+void ApplyKitayKeypadCaptions(ControlStates& controls) {
+  ApplyCaptions(controls, KitayCaptions());
+  controls[Index(Ctl::Kiril1_0_1)].caption = KitayZeroFor(controls[Index(Ctl::FontKitay)].caption);
+  ApplyCaptions(controls, KitayFormalCaptions());
+  ApplyCaptions(controls, KitaySimplifiedCaptions());
+}
+
 }  // namespace zarno

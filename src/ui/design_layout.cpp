@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "keypads/layout.h"
+
 namespace zarno::ui {
 namespace {
 
@@ -29,7 +31,7 @@ constexpr Placed kPlaces[] = {
     {Ctl::Sovr, {85, 6, 188, 28}},
     {Ctl::Button1, {309, 8, 60, 25}},
     {Ctl::Nastroyki, {384, 8, 63, 25}},
-    {Ctl::Kiril, {85, 37, 285, 58}},
+    {Ctl::Kiril, kKirilLine},
     {Ctl::Button2, {375, 42, 44, 21}},
     {Ctl::SpinEdit1, {376, 65, 42, 22}},
     {Ctl::Label13, {422, 40, 15, 13}},
