@@ -13,53 +13,53 @@
 
 namespace zarno {
 
-std::u16string StandardForm(NumeralSystem system, std::u16string_view text, int mark_width) {
-  switch (system) {
-    case NumeralSystem::kKiril:
-    case NumeralSystem::kGlagol:
-      return KirilToStandard(text, mark_width);
-    case NumeralSystem::kRim:
-      return RimToStandard(text);
-    case NumeralSystem::kKitay:
-      return KitayToStandard(text);
-    case NumeralSystem::kGrekIonich:
-      return GrekIonichToStandard(text);
-    case NumeralSystem::kGrekAttich:
-      return AtticToStandard(text);
-    case NumeralSystem::kMaya:
-      return MayaToStandard(text);
-    case NumeralSystem::kArmen:
-    case NumeralSystem::kGruz:
-    case NumeralSystem::kIudeyskie:
-      break;
+namespace {
+
+using Text = std::u16string_view;
+
+// Each system's reader (which takes our font's characters and the standard form alike) and its
+// mapping to standard Unicode; nullptr where the numerals are standard already.
+struct UnitTexts {
+  NumeralSystem system;
+  std::optional<std::int64_t> (*read)(Text text);
+  std::u16string (*to_standard)(Text text, int mark_width);
+};
+
+constexpr UnitTexts kUnits[] = {
+    {NumeralSystem::kKiril, [](Text t) { return ReadKirilText(t, /*glagolitic=*/false); },
+     &KirilToStandard},
+    {NumeralSystem::kGlagol, [](Text t) { return ReadKirilText(t, /*glagolitic=*/true); },
+     &KirilToStandard},
+    {NumeralSystem::kRim, &ReadRimText, [](Text t, int) { return RimToStandard(t); }},
+    {NumeralSystem::kKitay, &ReadKitayText, [](Text t, int) { return KitayToStandard(t); }},
+    {NumeralSystem::kArmen, &ReadArmen, nullptr},
+    {NumeralSystem::kGruz, &ReadGruz, nullptr},
+    {NumeralSystem::kGrekIonich, &ReadGrekIonich,
+     [](Text t, int) { return GrekIonichToStandard(t); }},
+    {NumeralSystem::kGrekAttich, &ReadGrekAttich, [](Text t, int) { return AtticToStandard(t); }},
+    {NumeralSystem::kMaya, &ReadMayaText, [](Text t, int) { return MayaToStandard(t); }},
+    {NumeralSystem::kIudeyskie, &ReadIudeyskie, nullptr},
+};
+
+constexpr bool UnitsInSystemOrder() {
+  for (std::size_t i = 0; i < std::size(kUnits); ++i) {
+    if (static_cast<std::size_t>(kUnits[i].system) != i) return false;
   }
-  return std::u16string(text);
+  return std::size(kUnits) == kSystemCount;
+}
+static_assert(UnitsInSystemOrder(), "one row per system, in the order of NumeralSystem");
+
+const UnitTexts& UnitOf(NumeralSystem system) { return kUnits[static_cast<int>(system)]; }
+
+}  // namespace
+
+std::u16string StandardForm(NumeralSystem system, std::u16string_view text, int mark_width) {
+  const auto to_standard = UnitOf(system).to_standard;
+  return to_standard ? to_standard(text, mark_width) : std::u16string(text);
 }
 
 std::optional<std::int64_t> ReadNumeralText(NumeralSystem system, std::u16string_view text) {
-  switch (system) {
-    case NumeralSystem::kKiril:
-      return ReadKirilText(text, false);
-    case NumeralSystem::kGlagol:
-      return ReadKirilText(text, true);
-    case NumeralSystem::kRim:
-      return ReadRimText(text);
-    case NumeralSystem::kKitay:
-      return ReadKitayText(text);
-    case NumeralSystem::kArmen:
-      return ReadArmen(text);
-    case NumeralSystem::kGruz:
-      return ReadGruz(text);
-    case NumeralSystem::kGrekIonich:
-      return ReadGrekIonich(text);
-    case NumeralSystem::kGrekAttich:
-      return ReadGrekAttich(text);
-    case NumeralSystem::kMaya:
-      return ReadMayaText(text);
-    case NumeralSystem::kIudeyskie:
-      return ReadIudeyskie(text);
-  }
-  return std::nullopt;
+  return UnitOf(system).read(text);
 }
 
 bool HasPrivateUse(std::u16string_view text) {
