@@ -23,7 +23,7 @@ namespace zarno::cli {
 
 // Exit statuses.
 inline constexpr int kOk = 0;
-inline constexpr int kNotANumeral = 1;
+inline constexpr int kNotANumeral = 1;  // a line or text could not be converted or read
 inline constexpr int kUsage = 2;
 inline constexpr int kIoError = 3;  // the input could not be read or the output written
 
@@ -45,12 +45,20 @@ int Convert(std::span<const std::string> args, std::istream& in, std::ostream& o
             std::ostream& err);
 int Read(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
 
-// A system by the name of its radio button or by its Latin alias ("cyrillic", "roman", ...).
+// A CSS counter style that writes numbers as one of our systems does.
+struct CssSystemName {
+  std::string_view name;
+  NumeralSystem system;
+};
+std::span<const CssSystemName> CssSystemNames();
+
+// A system by the name of its radio button, by its Latin alias ("cyrillic", "roman", ...) or
+// by the name of a CSS counter style that writes the same numerals ("upper-roman").
 std::optional<NumeralSystem> FindSystem(std::string_view name);
 std::string_view SystemAlias(NumeralSystem system);
 
-// The usage text.
-std::string_view Usage();
+// The usage text; its lists of names are made from the tables of systems and digit sets.
+const std::string& Usage();
 // "zarno-cli <version>" and a line "font: <path of our font file>" or "font: not found".
 std::string VersionText();
 

@@ -22,14 +22,46 @@ namespace {
 
 // Longer runs of digits (leading zeros) go through the model, which knows their fate.
 constexpr std::size_t kMaxDirectDigits = 18;
-// Input is read in blocks of this size; a block at least kShareBlock long is split between
-// two threads.
-constexpr std::size_t kReadBlock = 8 << 20;
-constexpr std::size_t kShareBlock = 256 << 10;
 
 std::string_view WithoutCarriageReturn(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   return line;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view WithoutBlanks(std::string_view line) {
+  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
+  return line;
+}
+
+bool AllDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The digits of a number from its first that is not 0 ("0" for zero).
+std::string_view WithoutLeadingZeros(std::string_view digits) {
+  const auto first = digits.find_first_not_of('0');
+  return first == digits.npos ? digits.substr(0, std::min<std::size_t>(digits.size(), 1))
+                              : digits.substr(first);
+}
+
+std::int64_t ValueOf(std::string_view digits) {
+  std::int64_t value = 0;
+  for (char c : digits) value = 10 * value + (c - '0');
+  return value;
+}
+
+// A number with a blank between groups of three digits, as the window writes its ranges.
+std::string Grouped(std::int64_t value) {
+  const std::string digits = std::to_string(value);
+  std::string text;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += ' ';
+    text += digits[i];
+  }
+  return text;
 }
 
 bool IsPlainNumber(std::string_view line) {
@@ -57,13 +89,38 @@ FastConvert::FastConvert(MainWindowModel& model, ConvertOutput output, bool stan
   const KeypadView keys(glyphs_);
   kiril_.emplace(keys, !keys.Checked(Ctl::KirilRadio), keys.Checked(Ctl::Kiril_Old_Tys_Radio2));
   dress_ = DressOptionsOf(keys, mark_width_, u"");
+  // A digit set writes every number; a numeral system those up to its limit, and zero when
+  // it has a sign for it.
+  if (output_ == ConvertOutput::kNumeral) {
+    highest_ = LimitOf(system_);
+    std::u16string zero;
+    Numeral(u"0", 0, zero);
+    lowest_ = zero.empty() ? 1 : 0;
+  }
 }
 
-void FastConvert::Numeral(std::u16string_view sovr, std::u16string& shown) const {
-  std::int64_t value = 0;
-  for (char16_t c : sovr) value = 10 * value + (c - u'0');
+std::string FastConvert::Range() const { return Grouped(lowest_) + "–" + Grouped(highest_); }
+
+std::string FastConvert::Reason(LineVerdict verdict, std::string_view line) const {
+  if (verdict == LineVerdict::kNotWhole || verdict == LineVerdict::kShown) {
+    return "not a whole number";
+  }
+  std::string_view number = WithoutBlanks(WithoutCarriageReturn(line));
+  if (verdict == LineVerdict::kOutside) number = WithoutLeadingZeros(number);
+  // A run of digits too long to read is not quoted whole.
+  const std::string what = number.size() <= 24
+                               ? std::string(number)
+                               : "a number of " + std::to_string(number.size()) + " digits";
+  const std::string system(RowOf(system_).cli_name);
+  if (verdict == LineVerdict::kNotWritten) {
+    return "the window writes no " + system + " numeral for " + what;
+  }
+  return what + " is outside " + Range() + " for " + system;
+}
+
+void FastConvert::Numeral(std::u16string_view sovr, std::int64_t value,
+                          std::u16string& shown) const {
   shown.clear();
-  if (value > LimitOf(system_)) return;  // the window empties Kiril above the limit
   const KeypadView keys(glyphs_);
   switch (system_) {
     case NumeralSystem::kRim:
@@ -107,21 +164,38 @@ void FastConvert::Numeral(std::u16string_view sovr, std::u16string& shown) const
   }
 }
 
-void FastConvert::Line(std::string_view line, std::string& out) {
+LineVerdict FastConvert::Line(std::string_view line, std::string& out) {
   line = WithoutCarriageReturn(line);
-  if (!IsPlainNumber(line)) {
-    ThroughModel(line, out);
-    return;
-  }
+  if (!IsPlainNumber(line)) return UnusualLine(line, out);
   if (output_ == ConvertOutput::kDigits) {
     for (char c : line) out += digits_utf8_[c - '0'];
-    return;
+    return LineVerdict::kShown;
   }
+  const std::int64_t value = ValueOf(line);
+  if (value < lowest_ || value > highest_) return LineVerdict::kOutside;
   char16_t sovr[kMaxDirectDigits];
   for (std::size_t i = 0; i < line.size(); ++i) sovr[i] = static_cast<char16_t>(line[i]);
   thread_local std::u16string shown;
-  Numeral({sovr, line.size()}, shown);
+  Numeral({sovr, line.size()}, value, shown);
+  if (shown.empty()) return LineVerdict::kNotWritten;
   AppendUtf8(out, standard_ ? StandardForm(system_, shown, mark_width_) : shown);
+  return LineVerdict::kShown;
+}
+
+LineVerdict FastConvert::UnusualLine(std::string_view line, std::string& out) {
+  const std::string_view number = WithoutBlanks(line);
+  if (number.empty() || !AllDigits(number)) return LineVerdict::kNotWhole;
+  if (number.size() <= kMaxDirectDigits) return Line(number, out);
+  // A long run of digits: leading zeros, or a number larger than any limit.
+  if (output_ == ConvertOutput::kNumeral) {
+    const std::string_view significant = WithoutLeadingZeros(number);
+    if (significant.size() > kMaxDirectDigits) return LineVerdict::kOutside;
+    const std::int64_t value = ValueOf(significant);
+    if (value < lowest_ || value > highest_) return LineVerdict::kOutside;
+  }
+  const std::size_t before = out.size();
+  ThroughModel(number, out);
+  return out.size() > before ? LineVerdict::kShown : LineVerdict::kNotWritten;
 }
 
 void FastConvert::ThroughModel(std::string_view line, std::string& out) {
@@ -132,20 +206,30 @@ void FastConvert::ThroughModel(std::string_view line, std::string& out) {
   AppendUtf8(out, standard_ ? StandardForm(system_, shown, mark_width_) : shown);
 }
 
-void FastConvert::Lines(const char* begin, const char* end, std::string& out) {
+std::size_t FastConvert::Lines(const char* begin, const char* end, std::string& out,
+                               std::vector<Note>& notes) {
+  std::size_t count = 0;
   while (begin < end) {
     const char* stop = std::find(begin, end, '\n');
-    Line({begin, static_cast<std::size_t>(stop - begin)}, out);
+    const std::string_view line(begin, static_cast<std::size_t>(stop - begin));
+    const LineVerdict verdict = Line(line, out);
+    if (verdict != LineVerdict::kShown) notes.push_back({count, Reason(verdict, line)});
     out += '\n';
+    ++count;
     begin = stop + 1;
   }
+  return count;
 }
 
-void FastConvert::Stream(std::istream& in, std::ostream& out) {
-  std::string block(kReadBlock, '\0');
+std::size_t FastConvert::Stream(std::istream& in, std::ostream& out, std::ostream& err) {
+  std::string block(read_block_, '\0');
   std::size_t kept = 0;  // the start of an unfinished line, carried to the next block
   std::string first;
   std::string second;
+  std::vector<Note> first_notes;
+  std::vector<Note> second_notes;
+  std::size_t lines_before = 0;  // the lines of the blocks before this one
+  std::size_t bad = 0;
   while (true) {
     in.read(block.data() + kept, static_cast<std::streamsize>(block.size() - kept));
     const std::size_t size = kept + static_cast<std::size_t>(in.gcount());
@@ -165,33 +249,56 @@ void FastConvert::Stream(std::istream& in, std::ostream& out) {
     const char* begin = block.data();
     first.clear();
     second.clear();
-    if (done >= kShareBlock) {
+    first_notes.clear();
+    second_notes.clear();
+    std::size_t first_lines = 0;
+    std::size_t second_lines = 0;
+    if (done >= share_block_) {
       const char* middle = std::find(begin + done / 2, begin + done, '\n');
       if (middle != begin + done) ++middle;
-      std::thread helper([&] { Lines(middle, begin + done, second); });
-      Lines(begin, middle, first);
+      std::thread helper([&] { second_lines = Lines(middle, begin + done, second, second_notes); });
+      first_lines = Lines(begin, middle, first, first_notes);
       helper.join();
     } else {
-      Lines(begin, begin + done, first);
+      first_lines = Lines(begin, begin + done, first, first_notes);
     }
     out.write(first.data(), static_cast<std::streamsize>(first.size()));
     out.write(second.data(), static_cast<std::streamsize>(second.size()));
+    for (const Note& n : first_notes) WriteNote("line", lines_before + n.line + 1, n.reason, err);
+    for (const Note& n : second_notes) {
+      WriteNote("line", lines_before + first_lines + n.line + 1, n.reason, err);
+    }
+    bad += first_notes.size() + second_notes.size();
+    lines_before += first_lines + second_lines;
     // Output that cannot be written ends the work; the caller reports it.
     if (last || !out) break;
     kept = size - done;
     std::char_traits<char>::move(block.data(), block.data() + done, kept);
   }
   out.flush();
+  return bad;
 }
 
-void FastConvert::Numbers(std::span<const std::string> numbers, std::ostream& out) {
+std::size_t FastConvert::Numbers(std::span<const std::string> numbers, std::ostream& out,
+                                 std::ostream& err) {
   std::string text;
-  for (const std::string& n : numbers) {
-    Line(n, text);
+  std::size_t bad = 0;
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    const LineVerdict verdict = Line(numbers[i], text);
     text += '\n';
+    if (verdict != LineVerdict::kShown) {
+      WriteNote("argument", i + 1, Reason(verdict, numbers[i]), err);
+      ++bad;
+    }
   }
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.flush();
+  return bad;
+}
+
+void FastConvert::WriteNote(std::string_view where, std::size_t number, std::string_view reason,
+                            std::ostream& err) {
+  err << "zarno-cli convert: " << where << ' ' << number << ": " << reason << '\n';
 }
 
 }  // namespace zarno::cli

@@ -4,34 +4,34 @@ namespace zarno {
 namespace {
 
 constexpr DigitSet kSets[] = {
-    {u"Арабские", u'\u0660', 20, 1, "arabic"},
-    {u"Арабские восточные", u'\u06F0', 20, 1, "eastern-arabic"},
-    {u"Бенгали", u'\u09E6', 16, 1, "bengali"},
-    {u"Гуджарати", u'\u0AE6', 16, 1, "gujarati"},
-    {u"Гурмукхи", u'\u0A66', 16, 1, "gurmukhi"},
-    {u"Девангари", u'\u0966', 16, 1, "devanagari"},
-    {u"Саураштра", u'\uA8D0', 26, 2, "saurashtra"},
-    {u"Каннада", u'\u0CE6', 18, 1, "kannada"},
-    {u"Лао", u'\u0ED0', 16, 1, "lao"},
-    {u"Малаялам", u'\u0D66', 16, 1, "malayalam"},
-    {u"Ория (уткали)", u'\u0B66', 16, 1, "oriya"},
-    {u"Тайские", u'\u0E50', 18, 1, "thai"},
-    {u"Телугу", u'\u0C66', 16, 1, "telugu"},
-    {u"Кхмерские", u'\u17E0', 20, 2, "khmer"},
-    {u"Лимбу (яктумба)", u'\u1946', 22, 2, "limbu"},
-    {u"Бирманские", u'\u1040', 18, 2, "myanmar"},
-    {kTamilName, u'\u0BE6', 16, 1, "tamil"},
-    {u"Тибетские", u'\u0F20', 22, 2, "tibetan"},
-    {u"Монгольские", u'\u1810', 24, 2, "mongolian"},
-    {u"Ол чики (сантали)", u'\u1C50', 24, 2, "ol-chiki"},
-    {u"Чамские (тямские)", u'\uAA50', 24, 2, "cham"},
-    {u"Кая (Kayah Li)", u'\uA900', 20, 2, "kayah-li"},
-    {u"НКо (народы манде)", u'\u07C0', 24, 2, "nko"},
-    {u"Лепча", u'\u1C40', 24, 2, "lepcha"},
-    {u"Балийские", u'\u1B50', 24, 2, "balinese"},
-    {u"Сунданские", u'\u1BB0', 24, 2, "sundanese"},
-    {u"новый тай лы/new tai lue", u'\u19D0', 24, 2, "new-tai-lue"},
-    {u"Ваи", u'\uA620', 24, 2, "vai"},
+    {u"Арабские", u'\u0660', 20, 1, "arabic", "arabic-indic"},
+    {u"Арабские восточные", u'\u06F0', 20, 1, "eastern-arabic", "persian"},
+    {u"Бенгали", u'\u09E6', 16, 1, "bengali", "bengali"},
+    {u"Гуджарати", u'\u0AE6', 16, 1, "gujarati", "gujarati"},
+    {u"Гурмукхи", u'\u0A66', 16, 1, "gurmukhi", "gurmukhi"},
+    {u"Девангари", u'\u0966', 16, 1, "devanagari", "devanagari"},
+    {u"Саураштра", u'\uA8D0', 26, 2, "saurashtra", ""},
+    {u"Каннада", u'\u0CE6', 18, 1, "kannada", "kannada"},
+    {u"Лао", u'\u0ED0', 16, 1, "lao", "lao"},
+    {u"Малаялам", u'\u0D66', 16, 1, "malayalam", "malayalam"},
+    {u"Ория (уткали)", u'\u0B66', 16, 1, "oriya", "oriya"},
+    {u"Тайские", u'\u0E50', 18, 1, "thai", "thai"},
+    {u"Телугу", u'\u0C66', 16, 1, "telugu", "telugu"},
+    {u"Кхмерские", u'\u17E0', 20, 2, "khmer", "cambodian khmer"},
+    {u"Лимбу (яктумба)", u'\u1946', 22, 2, "limbu", ""},
+    {u"Бирманские", u'\u1040', 18, 2, "myanmar", "myanmar"},
+    {kTamilName, u'\u0BE6', 16, 1, "tamil", "tamil"},
+    {u"Тибетские", u'\u0F20', 22, 2, "tibetan", "tibetan"},
+    {u"Монгольские", u'\u1810', 24, 2, "mongolian", "mongolian"},
+    {u"Ол чики (сантали)", u'\u1C50', 24, 2, "ol-chiki", ""},
+    {u"Чамские (тямские)", u'\uAA50', 24, 2, "cham", ""},
+    {u"Кая (Kayah Li)", u'\uA900', 20, 2, "kayah-li", ""},
+    {u"НКо (народы манде)", u'\u07C0', 24, 2, "nko", ""},
+    {u"Лепча", u'\u1C40', 24, 2, "lepcha", ""},
+    {u"Балийские", u'\u1B50', 24, 2, "balinese", ""},
+    {u"Сунданские", u'\u1BB0', 24, 2, "sundanese", ""},
+    {u"новый тай лы/new tai lue", u'\u19D0', 24, 2, "new-tai-lue", ""},
+    {u"Ваи", u'\uA620', 24, 2, "vai", ""},
 };
 
 constexpr ChooserRow kRows[] = {
@@ -80,6 +80,13 @@ const DigitSet* FindDigitSet(std::u16string_view name) {
 const DigitSet* FindDigitSetByAlias(std::string_view alias) {
   for (const DigitSet& set : kSets) {
     if (set.alias == alias) return &set;
+  }
+  for (const DigitSet& set : kSets) {
+    for (std::string_view names = set.css_names; !names.empty();) {
+      const auto blank = names.find(' ');
+      if (names.substr(0, blank) == alias) return &set;
+      names = blank == names.npos ? std::string_view() : names.substr(blank + 1);
+    }
   }
   return nullptr;
 }

@@ -16,6 +16,9 @@ struct DigitSet {
   int button_size;           // points
   int group;                 // 1: FontArab1, 2: FontArab2
   std::string_view alias;    // a short Latin name for the command line
+  // The names of the CSS counter styles that write decimal numbers with these digits (the
+  // style's zero is `zero`), blank-separated; empty when CSS has none.
+  std::string_view css_names;
 };
 
 // The sets in the order in which a name is looked up.
@@ -23,6 +26,7 @@ std::span<const DigitSet> DigitSets();
 
 // The set of that exact name, or nullptr.
 const DigitSet* FindDigitSet(std::u16string_view name);
+// The set of that command-line alias or CSS counter-style name, or nullptr.
 const DigitSet* FindDigitSetByAlias(std::string_view alias);
 
 inline constexpr std::u16string_view kTamilName = u"Тамильские соврем.";

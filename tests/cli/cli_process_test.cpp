@@ -119,5 +119,49 @@ TEST_F(CliProcess, AFolderAsInputIsAnErrorWithAMessage) {
   }
 }
 
+// Reads JSON lines with Python's own parser; prints, for each object, its number, text,
+// standard form and error, "|" between them, after checking its members and that its code
+// points spell its text.
+constexpr const char* kJsonReader = R"(import json, sys
+keys = ["input", "number", "system", "digits", "text", "standard", "code_points", "error"]
+for line in open(sys.argv[1], encoding="utf-8"):
+    o = json.loads(line)
+    assert list(o) == keys, list(o)
+    assert "".join(chr(int(c[2:], 16)) for c in o["code_points"]) == o["text"], o
+    print(o["input"], o["number"], o["system"], o["text"], o["standard"], o["error"], sep="|")
+)";
+
+TEST_F(CliProcess, JsonLinesParseBackToWhatConvertAndReadWrite) {
+  if (std::system("python3 -c '' 2>/dev/null") != 0) GTEST_SKIP() << "no python3";
+  const fs::path reader = dir_.path() / "reader.py";
+  std::ofstream(reader) << kJsonReader;
+  auto parsed = [&](const Outcome& o) {
+    std::ofstream(dir_.path() / "lines.json", std::ios::binary) << o.out;
+    const fs::path printed = dir_.path() / "printed.txt";
+    const std::string command = "python3 '" + reader.string() + "' '" +
+                                (dir_.path() / "lines.json").string() + "' >'" + printed.string() +
+                                "' 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << ReadText(printed);
+    return ReadText(printed);
+  };
+  const std::string text = Run("convert 1234").out;
+  const std::string standard = Run("convert --standard 1234").out;
+  ASSERT_EQ(text.back(), '\n');
+  // Number, system, text, standard form and error of 1234.
+  const std::string of_1234 = "1234|cyrillic|" + text.substr(0, text.size() - 1) + "|" +
+                              standard.substr(0, standard.size() - 1) + "|None\n";
+  const Outcome converted = Run("convert --json", "1234\n x\n0\n\"\\\n");
+  EXPECT_EQ(converted.status, 1);
+  EXPECT_EQ(parsed(converted), "1234|" + of_1234 +
+                                   " x|None|cyrillic|||not a whole number\n"
+                                   "0|0|cyrillic|||0 is outside 1–999 999 for cyrillic\n"
+                                   "\"\\|None|cyrillic|||not a whole number\n");
+  // read gives the number and writes it as convert does.
+  const Outcome read = Run("read --json --system cyrillic", text + "abc\n");
+  EXPECT_EQ(read.status, 1);
+  EXPECT_EQ(parsed(read), text.substr(0, text.size() - 1) + "|" + of_1234 +
+                              "abc|None|cyrillic|||\"abc\" is not a cyrillic numeral\n");
+}
+
 }  // namespace
 }  // namespace zarno

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +14,8 @@
 #include "../core/fake_host.h"
 #include "base/number.h"
 #include "cli/message_text.h"
+#include "core/numeral_systems.h"
+#include "digits/digit_sets.h"
 
 namespace zarno::cli {
 namespace {
@@ -53,10 +58,87 @@ TEST(Convert, TheHebrewCustomaryOrderIsABoxLikeAnyOther) {
   EXPECT_NE(elsewhere.err.find("Obychay"), std::string::npos) << elsewhere.err;
 }
 
-TEST(Convert, StreamsStandardInputAndKeepsBadLinesHarmless) {
+TEST(Convert, StreamsStandardInputAndKeepsBadLinesInStep) {
   const Result r = RunCli({"convert", "--system", "armenian"}, "1984\r\n10000\nabc\n\n7");
-  EXPECT_EQ(r.status, kOk);
+  EXPECT_EQ(r.status, kNotANumeral);
   EXPECT_EQ(r.out, "ՌՋՁԴ\n\n\n\nԷ\n");
+  EXPECT_EQ(r.err,
+            "zarno-cli convert: line 2: 10000 is outside 1–9 999 for armenian\n"
+            "zarno-cli convert: line 3: not a whole number\n"
+            "zarno-cli convert: line 4: not a whole number\n");
+  const Result good = RunCli({"convert", "--system", "armenian"}, "1984\n7\n");
+  EXPECT_EQ(good.status, kOk);
+  EXPECT_EQ(good.err, "");
+}
+
+// One line of each kind, from standard input and as an argument: what it prints and the
+// note it gives.
+struct LineCase {
+  std::string system;
+  std::string line;
+  std::string out;   // without the line end
+  std::string note;  // the reason, or empty when the line is a number the system writes
+};
+
+TEST(Convert, TakesALineAsANumberOnlyWhenItIsAWholeDecimalNumber) {
+  const std::string thousand_digits(1000, '7');
+  const std::vector<LineCase> cases = {
+      {"hebrew", "15", "טו", ""},
+      {"hebrew", " \t15\t ", "טו", ""},
+      {"hebrew", "0015", "טו", ""},
+      {"hebrew", "-15", "", "not a whole number"},
+      {"hebrew", "+15", "", "not a whole number"},
+      {"hebrew", "15.0", "", "not a whole number"},
+      {"hebrew", "1,5", "", "not a whole number"},
+      {"hebrew", "15a", "", "not a whole number"},
+      {"hebrew", "fifteen", "", "not a whole number"},
+      {"hebrew", "1 5", "", "not a whole number"},
+      {"hebrew", "١٥", "", "not a whole number"},
+      {"hebrew", "", "", "not a whole number"},
+      {"hebrew", "   ", "", "not a whole number"},
+      {"hebrew", "0", "", "0 is outside 1–9 999 for hebrew"},
+      {"hebrew", "000", "", "0 is outside 1–9 999 for hebrew"},
+      {"hebrew", "9999", "ט׳תתקצט", ""},
+      {"hebrew", "10000", "", "10000 is outside 1–9 999 for hebrew"},
+      {"roman", "400000", "", "400000 is outside 1–399 999 for roman"},
+      {"cyrillic", "2147483648", "", "2147483648 is outside 1–999 999 for cyrillic"},
+      {"cyrillic", "99999999999999999999", "",
+       "99999999999999999999 is outside 1–999 999 for cyrillic"},
+      {"cyrillic", thousand_digits, "",
+       "a number of 1000 digits is outside 1–999 999 for cyrillic"},
+      {"roman", std::string(40, '0') + "12", "ⅩⅠⅠ", ""},
+      // The window carries leading zeros into its digit-by-digit renderers.
+      {"chinese", "007", "◯◯七", ""},
+      {"hebrew", " 00012", "", "the window writes no hebrew numeral for 00012"},
+      {"armenian", std::string(40, '0') + "12", "",
+       "the window writes no armenian numeral for a number of 42 digits"},
+      // Chinese and Maya have a sign for zero.
+      {"chinese", "0", "◯", ""},
+      {"chinese", "100000", "", "100000 is outside 0–99 999 for chinese"},
+      {"maya", "4294967296", "", "4294967296 is outside 0–4 294 967 295 for maya"},
+  };
+  for (const LineCase& c : cases) {
+    const Result piped = RunCli({"convert", "--system", c.system}, c.line + "\n");
+    EXPECT_EQ(piped.out, c.out + "\n") << c.system << " \"" << c.line << "\"";
+    EXPECT_EQ(piped.err, c.note.empty() ? "" : "zarno-cli convert: line 1: " + c.note + "\n")
+        << c.line;
+    EXPECT_EQ(piped.status, c.note.empty() ? kOk : kNotANumeral) << c.line;
+    const Result argument = RunCli({"convert", "--system", c.system, "--", "5", c.line});
+    EXPECT_EQ(argument.out, RunCli({"convert", "--system", c.system, "5"}).out + c.out + "\n")
+        << c.line;
+    EXPECT_EQ(argument.err, c.note.empty() ? "" : "zarno-cli convert: argument 2: " + c.note + "\n")
+        << c.line;
+  }
+}
+
+TEST(Convert, DigitSetsWriteEveryWholeNumber) {
+  const Result r =
+      RunCli({"convert", "--digits", "thai"}, "0\n 007 \n99999999999999999999\n-1\n1.5\n");
+  EXPECT_EQ(r.out, "๐\n๐๐๗\n๙๙๙๙๙๙๙๙๙๙๙๙๙๙๙๙๙๙๙๙\n\n\n");
+  EXPECT_EQ(r.err,
+            "zarno-cli convert: line 4: not a whole number\n"
+            "zarno-cli convert: line 5: not a whole number\n");
+  EXPECT_EQ(r.status, kNotANumeral);
 }
 
 TEST(Convert, OptionsApplyTheWindowsRules) {
@@ -116,6 +198,188 @@ TEST(WriteErrors, AnOutputThatRefusesTheTextGivesStatus3) {
     EXPECT_EQ(cli::Run(args, in, out, err), kIoError) << args[0];
     EXPECT_NE(err.str().find("cannot write the output"), std::string::npos) << err.str();
   }
+}
+
+TEST(Names, CssCounterStylesOfTheSameNumeralsNameTheSystems) {
+  const std::vector<std::string> numbers = {"convert", "1", "4", "15", "1999", "2024", "9999"};
+  for (const auto& [css, radio] :
+       std::vector<std::pair<std::string, std::string>>{{"upper-roman", "RimRadio"},
+                                                        {"armenian", "Armen"},
+                                                        {"upper-armenian", "Armen"},
+                                                        {"georgian", "Gruz"},
+                                                        {"hebrew", "Iudeyskie"}}) {
+    std::vector<std::string> by_css = numbers, by_radio = numbers;
+    by_css.insert(by_css.begin() + 1, {"--system", css});
+    by_radio.insert(by_radio.begin() + 1, {"--system", radio});
+    const Result r = RunCli(by_css);
+    EXPECT_EQ(r.status, kOk) << css << ": " << r.err;
+    EXPECT_EQ(r.out, RunCli(by_radio).out) << css;
+  }
+  EXPECT_EQ(RunCli({"read", "--system", "upper-roman", "ⅯⅭⅯⅩⅭⅠⅩ"}).out, "1999\n");
+  EXPECT_EQ(RunCli({"convert", "--system", "lower-roman", "1"}).status, kUsage)
+      << "lower-roman writes other letters";
+}
+
+TEST(Names, CssCounterStylesOfDecimalDigitsNameTheSetsWithTheirZero) {
+  // The zero of each decimal counter style of CSS Counter Styles Level 3.
+  const std::vector<std::pair<std::string, char32_t>> css = {
+      {"arabic-indic", 0x0660}, {"persian", 0x06F0},   {"bengali", 0x09E6},
+      {"cambodian", 0x17E0},    {"khmer", 0x17E0},     {"devanagari", 0x0966},
+      {"gujarati", 0x0AE6},     {"gurmukhi", 0x0A66},  {"kannada", 0x0CE6},
+      {"lao", 0x0ED0},          {"malayalam", 0x0D66}, {"mongolian", 0x1810},
+      {"myanmar", 0x1040},      {"oriya", 0x0B66},     {"tamil", 0x0BE6},
+      {"telugu", 0x0C66},       {"thai", 0x0E50},      {"tibetan", 0x0F20}};
+  for (const auto& [name, zero] : css) {
+    std::u16string digits;
+    for (int d : {9, 0, 1, 2, 3, 4, 5, 6, 7, 8}) digits += static_cast<char16_t>(zero + d);
+    const Result r = RunCli({"convert", "--digits", name, "9012345678"});
+    EXPECT_EQ(r.out, ToUtf8(digits) + "\n") << name << ": " << r.err;
+    EXPECT_EQ(r.status, kOk) << name;
+  }
+}
+
+// The words of the usage text, without the commas that part them.
+std::vector<std::string> WordsOf(const std::string& text) {
+  std::vector<std::string> words;
+  std::istringstream in(text);
+  for (std::string w; in >> w;) {
+    while (!w.empty() && (w.back() == ',' || w.back() == ':')) w.pop_back();
+    words.push_back(w);
+  }
+  return words;
+}
+
+TEST(Names, TheUsageListsEveryNameOfTheTables) {
+  const std::vector<std::string> words = WordsOf(RunCli({"--help"}).out);
+  auto listed = [&](std::string_view name) {
+    return std::find(words.begin(), words.end(), name) != words.end();
+  };
+  for (const DigitSet& set : DigitSets()) {
+    EXPECT_TRUE(listed(set.alias)) << set.alias;
+    std::istringstream names{std::string(set.css_names)};
+    for (std::string name; names >> name;) EXPECT_TRUE(listed(name)) << name;
+  }
+  for (const NumeralSystemRow& row : NumeralSystems()) EXPECT_TRUE(listed(row.cli_name));
+  for (const CssSystemName& css : CssSystemNames()) EXPECT_TRUE(listed(css.name)) << css.name;
+  for (const char* css : {"arabic-indic", "persian", "cambodian", "upper-roman"}) {
+    EXPECT_TRUE(listed(css)) << css;
+  }
+}
+
+// Whether `name` stands in `text` as a word of its own (not as part of a longer name).
+bool NamedIn(const std::string& text, std::string_view name) {
+  auto in_name = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-'; };
+  for (auto at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+    const std::size_t end = at + name.size();
+    if ((at == 0 || !in_name(text[at - 1])) && (end == text.size() || !in_name(text[end]))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+TEST(Names, TheManPageAndTheReadmeNameEveryCssCounterStyle) {
+  for (const char* path : {ZARNO_CLI_MAN_PAGE, ZARNO_README}) {
+    std::ifstream in(path);
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    ASSERT_FALSE(text.empty()) << path;
+    for (const DigitSet& set : DigitSets()) {
+      std::istringstream names{std::string(set.css_names)};
+      for (std::string name; names >> name;)
+        EXPECT_TRUE(NamedIn(text, name)) << path << ": " << name;
+    }
+    for (const CssSystemName& css : CssSystemNames()) {
+      EXPECT_TRUE(NamedIn(text, css.name)) << path << ": " << css.name;
+    }
+  }
+  // The man page also names every digit set and system by its command-line name.
+  std::ifstream in(ZARNO_CLI_MAN_PAGE);
+  const std::string man(std::istreambuf_iterator<char>(in), {});
+  for (const DigitSet& set : DigitSets()) EXPECT_TRUE(NamedIn(man, set.alias)) << set.alias;
+  for (const NumeralSystemRow& row : NumeralSystems()) {
+    EXPECT_TRUE(NamedIn(man, row.cli_name)) << row.cli_name;
+  }
+}
+
+TEST(Options, TakeTheirValueAfterAnEqualsSign) {
+  EXPECT_EQ(RunCli({"convert", "--system=roman", "1999"}).out,
+            RunCli({"convert", "--system", "roman", "1999"}).out);
+  EXPECT_EQ(RunCli({"convert", "--system=hebrew", "--check=Gershaim", "15"}).out, "ט״ו\n");
+  EXPECT_EQ(RunCli({"convert", "--digits=thai", "2024"}).out, "๒๐๒๔\n");
+  EXPECT_EQ(RunCli({"read", "--system=roman", "ⅩⅠ"}).out, "11\n");
+  EXPECT_EQ(RunCli({"convert", "--uncheck=IspZarno", "--check=Check_Kiril1_5_e2", "5"}).out, "е\n");
+}
+
+TEST(Options, TicksAndUnticksApplyInTheirOrder) {
+  EXPECT_EQ(RunCli({"convert", "--uncheck", "IspZarno", "--check", "IspZarno", "5"}).out,
+            "є\u0483\n");
+  EXPECT_EQ(RunCli({"convert", "--check", "IspZarno", "--uncheck=IspZarno", "5"}).out, "є\n");
+}
+
+TEST(Options, EndWithTwoDashes) {
+  const Result help = RunCli({"convert", "--system", "roman", "--", "--help", "5"});
+  EXPECT_EQ(help.out, "\nⅤ\n") << "--help after -- is a text, not the option";
+  EXPECT_EQ(help.err, "zarno-cli convert: argument 1: not a whole number\n");
+  EXPECT_EQ(help.status, kNotANumeral);
+  const Result dash = RunCli({"read", "--system", "roman", "--", "--bogus"});
+  EXPECT_EQ(dash.status, kNotANumeral);
+  EXPECT_NE(dash.err.find("\"--bogus\" is not a roman numeral"), std::string::npos) << dash.err;
+  // A negative number is a text even before "--"; another word with a dash is an option.
+  EXPECT_EQ(RunCli({"convert", "-5"}).err, "zarno-cli convert: argument 1: not a whole number\n");
+  const Result unknown = RunCli({"convert", "-x", "5"});
+  EXPECT_EQ(unknown.status, kUsage);
+  EXPECT_NE(unknown.err.find("unknown option \"-x\""), std::string::npos) << unknown.err;
+
+  zarno::testing::TempDir dir;
+  const auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  std::ofstream("-script.txt") << "type 7\nprint\n";
+  const Result script = RunCli({"replay", "--", "-script.txt"});
+  const Result without = RunCli({"replay", "-script.txt"});
+  std::filesystem::current_path(old);
+  EXPECT_EQ(script.status, kOk) << script.err;
+  EXPECT_NE(script.out.find("\"Sovr\": \"7\""), std::string::npos) << script.out;
+  EXPECT_EQ(without.status, kUsage);
+}
+
+TEST(Options, HelpAndMissingValues) {
+  for (const std::string command : {"convert", "read", "replay"}) {
+    for (const std::string flag : {"--help", "-h"}) {
+      const Result r = RunCli({command, flag});
+      EXPECT_EQ(r.status, kOk) << command << " " << flag;
+      EXPECT_EQ(r.out, RunCli({"--help"}).out) << command << " " << flag;
+    }
+  }
+  const Result missing = RunCli({"convert", "--system"});
+  EXPECT_EQ(missing.status, kUsage);
+  EXPECT_EQ(missing.err, "zarno-cli convert: --system needs a value\n");
+  EXPECT_EQ(RunCli({"replay", "a", "b"}).status, kUsage);
+}
+
+TEST(Json, ConvertWritesOneObjectALine) {
+  const Result r = RunCli({"convert", "--json", "--system", "roman", "12", "x", "0"});
+  EXPECT_EQ(r.out,
+            "{\"input\": \"12\", \"number\": 12, \"system\": \"roman\", \"digits\": null, "
+            "\"text\": \"ⅩⅠⅠ\", \"standard\": \"XII\", \"code_points\": [\"U+2169\", \"U+2160\", "
+            "\"U+2160\"], \"error\": null}\n"
+            "{\"input\": \"x\", \"number\": null, \"system\": \"roman\", \"digits\": null, "
+            "\"text\": \"\", \"standard\": \"\", \"code_points\": [], \"error\": \"not a whole "
+            "number\"}\n"
+            "{\"input\": \"0\", \"number\": 0, \"system\": \"roman\", \"digits\": null, "
+            "\"text\": \"\", \"standard\": \"\", \"code_points\": [], \"error\": \"0 is outside "
+            "1–399 999 for roman\"}\n");
+  EXPECT_EQ(r.status, kNotANumeral);
+  EXPECT_EQ(r.err,
+            "zarno-cli convert: argument 2: not a whole number\n"
+            "zarno-cli convert: argument 3: 0 is outside 1–399 999 for roman\n");
+  // The standard form beyond the first plane; a digit set by its name.
+  EXPECT_NE(RunCli({"convert", "--json", "--system", "maya", "--standard", "20"})
+                .out.find("\"standard\": \"\U0001D2E1\U0001D2E0\""),
+            std::string::npos);
+  EXPECT_NE(RunCli({"convert", "--json", "--digits", "persian", "12"})
+                .out.find("\"digits\": \"eastern-arabic\", \"text\": \"۱۲\", \"standard\": \"۱۲\", "
+                          "\"code_points\": [\"U+06F1\", \"U+06F2\"]"),
+            std::string::npos);
 }
 
 TEST(Read, GivesTheNumberBackOrSaysWhy) {
