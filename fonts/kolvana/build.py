@@ -30,6 +30,8 @@ import glyphs as G                                       # noqa: E402
 FONT_FILE = os.path.join(HERE, "kolvan+.ttf")
 FAMILY = "Kolvana+"
 PS_NAME = "KolvanaPlus-Regular"
+# Raise it with every change of a glyph or a metric: the program replaces a copy
+# of a lower version that it installed for the user (head.fontRevision).
 VERSION = "1.001"
 COPYRIGHT = "Copyright 2026 The Зарно developers"
 LICENSE = ("This Font Software is licensed under the SIL Open Font License, "

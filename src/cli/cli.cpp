@@ -110,7 +110,8 @@ std::string MakeUsage() {
       then 1. With --json, the objects of convert --json: the number as the window
       writes it in "text" and "standard".
   zarno-cli --help | --version
-      Prints this text, or the version and the path of the font file the program found.
+      Prints this text, or the version and the path of the font file the program found (a
+      file of its name that is not the font is passed over, with the reason).
 Options take their value as --name VALUE or --name=VALUE; "--" ends the options, so
 that the words after it are numbers, texts or a file even when they begin with "-".
 Exit status: 0 on success, 1 when a line or text could not be converted or read, 2 on a
@@ -184,9 +185,15 @@ const std::string& Usage() {
 }
 
 std::string VersionText() {
-  const auto font = FindShippedFont(ShippedFontPlacesOfThisProcess());
-  return "zarno-cli " + std::string(kProgramVersion) +
-         "\nfont: " + (font ? font->string() : std::string("not found")) + "\n";
+  const ShippedFontSearch font = SearchShippedFont(ShippedFontPlacesOfThisProcess());
+  std::string text = "zarno-cli " + std::string(kProgramVersion) + "\nfont: ";
+  if (font.found) return text + font.found->string() + "\n";
+  text += "not found\n";
+  // A file of that name that is not the font: the installation is damaged, say where.
+  for (const std::string& passed_over : font.passed_over) {
+    text += "  passed over " + passed_over + "\n";
+  }
+  return text;
 }
 
 std::span<const CssSystemName> CssSystemNames() { return kCssSystemNames; }

@@ -16,6 +16,7 @@
 #include "numerals/keypad_view.h"
 #include "numerals/slavonic.h"
 #include "settings/settings_keys.h"
+#include "settings/shipped_font.h"
 
 namespace zarno {
 
@@ -35,7 +36,6 @@ struct Selection {
   friend bool operator==(const Selection&, const Selection&) = default;
 };
 
-inline constexpr std::u16string_view kShippedFontFamily = u"Kolvana+";
 inline constexpr int kNarrowWidth = 461;
 inline constexpr int kWideWidth = 700;
 inline constexpr int kFontBoxCount = 12;

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/shipped_font.h"
 
-#include <array>
 #include <string>
 #include <system_error>
 #include <utility>
 
+#include "base/number.h"
 #include "program_info.h"
 #include "settings/file_io.h"
+#include "settings/font_file.h"
 
 namespace zarno {
 
@@ -16,28 +17,106 @@ namespace {
 // No font comes near this; it only bounds what a wrong file in a source place costs us.
 constexpr std::size_t kMaxFontBytes = 64 * 1024 * 1024;
 
-// The first four bytes of a TrueType or OpenType file or collection.
-bool LooksLikeFont(std::string_view bytes) {
-  static constexpr std::array<std::string_view, 4> kTags = {std::string_view("\x00\x01\x00\x00", 4),
-                                                            "true", "OTTO", "ttcf"};
-  for (std::string_view tag : kTags) {
-    if (bytes.starts_with(tag)) return true;
+struct OurFont {
+  std::string bytes;
+  FontFacts facts;
+};
+
+// A file "kolvan+.ttf" read and checked: the font when it is ours, else why not; neither when
+// there is no file of that name.
+struct Candidate {
+  std::optional<OurFont> font;
+  std::string problem;
+  bool Exists() const { return font.has_value() || !problem.empty(); }
+};
+
+Candidate ReadCandidate(const std::filesystem::path& path) {
+  FileBytes file = ReadWholeFile(path, kMaxFontBytes);
+  switch (file.status) {
+    case FileReadStatus::kOk:
+      break;
+    case FileReadStatus::kMissing:
+      return {};
+    case FileReadStatus::kNotRegular:
+      return {std::nullopt, "not a regular file"};
+    case FileReadStatus::kTooLarge:
+      return {std::nullopt, "larger than any font"};
+    case FileReadStatus::kError:
+      return {std::nullopt, file.error.message()};
   }
-  return false;
+  ParsedFont parsed = ParseFontFile(file.bytes);
+  if (!parsed.facts) return {std::nullopt, std::move(parsed.problem)};
+  const std::string family = ToUtf8(kShippedFontFamily);
+  if (parsed.facts->family != family) {
+    return {std::nullopt, "the font \"" + parsed.facts->family + "\", not \"" + family + "\""};
+  }
+  return {OurFont{std::move(file.bytes), std::move(*parsed.facts)}, {}};
 }
 
-// The bytes of the first source that is a font, and its path.
-std::optional<std::pair<std::filesystem::path, std::string>> ReadShippedFont(
-    const ShippedFontPlaces& places) {
+struct Search {
+  std::optional<std::filesystem::path> path;
+  std::optional<OurFont> font;
+  std::vector<std::string> passed_over;
+};
+
+Search SearchSources(const ShippedFontPlaces& places) {
+  Search search;
   for (const std::filesystem::path* dir : {&places.executable_dir, &places.data_dir}) {
     if (dir->empty()) continue;
     const std::filesystem::path path = *dir / kShippedFontFile;
-    FileBytes source = ReadWholeFile(path, kMaxFontBytes);
-    if (source.status == FileReadStatus::kOk && LooksLikeFont(source.bytes)) {
-      return std::make_pair(path, std::move(source.bytes));
+    Candidate candidate = ReadCandidate(path);
+    if (candidate.font) {
+      search.path = path;
+      search.font = std::move(candidate.font);
+      break;
     }
+    if (candidate.Exists()) search.passed_over.push_back(path.string() + ": " + candidate.problem);
   }
-  return std::nullopt;
+  return search;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) {
+    if (!out.empty()) out += "; ";
+    out += line;
+  }
+  return out;
+}
+
+FontInstallResult Update(const ShippedFontPlaces& places, bool install_missing) {
+  FontInstallResult result;
+  if (places.user_font_dir.empty()) {
+    result.problem = "no folder for the user's fonts (no home folder)";
+    return result;
+  }
+  result.target = places.user_font_dir / kShippedFontFile;
+  const Candidate installed = ReadCandidate(result.target);
+  if (!installed.Exists() && !install_missing) {
+    result.outcome = FontInstall::kAbsent;
+    return result;
+  }
+
+  const Search source = SearchSources(places);
+  if (!source.font) {
+    result.outcome = FontInstall::kNoSource;
+    result.problem = Joined(source.passed_over);
+    return result;
+  }
+  if (installed.font && installed.font->facts.revision >= source.font->facts.revision) {
+    result.outcome = FontInstall::kKept;
+    return result;
+  }
+
+  std::error_code ec;
+  std::filesystem::create_directories(places.user_font_dir, ec);
+  if (!ec) ec = ReplaceFileAtomically(result.target, source.font->bytes);
+  if (ec) {
+    result.problem = result.target.string() + ": " + ec.message();
+    return result;
+  }
+  result.outcome = installed.Exists() ? FontInstall::kReplaced : FontInstall::kInstalled;
+  return result;
 }
 
 }  // namespace
@@ -55,32 +134,34 @@ ShippedFontPlaces ShippedFontPlacesOfThisProcess() {
   return places;
 }
 
-std::optional<std::filesystem::path> FindShippedFont(const ShippedFontPlaces& places) noexcept {
+ShippedFontSearch SearchShippedFont(const ShippedFontPlaces& places) noexcept {
   try {
-    if (auto found = ReadShippedFont(places)) return found->first;
+    Search search = SearchSources(places);
+    return ShippedFontSearch{std::move(search.path), std::move(search.passed_over)};
   } catch (...) {
     // Only an allocation can throw here.
+    return {};
   }
-  return std::nullopt;
 }
 
-std::optional<std::filesystem::path> InstallShippedFont(const ShippedFontPlaces& places) noexcept {
+std::optional<std::filesystem::path> FindShippedFont(const ShippedFontPlaces& places) noexcept {
+  return SearchShippedFont(places).found;
+}
+
+FontInstallResult InstallShippedFont(const ShippedFontPlaces& places) noexcept {
   try {
-    if (places.user_font_dir.empty()) return std::nullopt;
-    const std::filesystem::path target = places.user_font_dir / kShippedFontFile;
-    std::error_code ec;
-    if (std::filesystem::exists(target, ec)) return std::nullopt;
-
-    auto source = ReadShippedFont(places);
-    if (!source) return std::nullopt;
-
-    std::filesystem::create_directories(places.user_font_dir, ec);
-    if (ec) return std::nullopt;
-    if (ReplaceFileAtomically(target, source->second)) return std::nullopt;
-    return target;
+    return Update(places, /*install_missing=*/true);
   } catch (...) {
     // Only an allocation can throw here; the program runs on without the font.
-    return std::nullopt;
+    return {};
+  }
+}
+
+FontInstallResult RenewShippedFont(const ShippedFontPlaces& places) noexcept {
+  try {
+    return Update(places, /*install_missing=*/false);
+  } catch (...) {
+    return {};
   }
 }
 

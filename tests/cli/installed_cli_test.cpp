@@ -111,11 +111,28 @@ TEST_F(InstalledCliTest, WithoutItsDataTheFontIsNotFound) {
   // Not even the other prefix's font or a file of that name in the working folder is taken.
   Install("usr", true);
   const fs::path bare = Install("bare", false);
-  std::ofstream(work() / "kolvan+.ttf") << "a user's file";
+  std::ofstream(work() / "kolvan+.ttf") << "trueNOT A FONT";
   int status = -1;
   EXPECT_EQ(Run(bare, "--version", &status),
             "zarno-cli " + std::string(kProgramVersion) + "\nfont: not found\n");
   EXPECT_EQ(status, 0);
+}
+
+TEST_F(InstalledCliTest, AFileThatIsNoFontIsPassedOverAndNamed) {
+  const fs::path usr = Install("usr", false);
+  fs::create_directories((usr / kFontInPrefix).parent_path());
+  std::ofstream(usr / kFontInPrefix) << "trueNOT A FONT";
+  int status = -1;
+  EXPECT_EQ(Run(usr, "--version", &status), "zarno-cli " + std::string(kProgramVersion) +
+                                                "\nfont: not found\n  passed over " +
+                                                (usr / kFontInPrefix).string() + ": not a font\n");
+  EXPECT_EQ(status, 0);
+  if (!RunTool("fc-list Kolvana+").empty()) GTEST_SKIP() << "Kolvana+ is installed system-wide";
+  Run(usr, "replay", &status);
+  EXPECT_EQ(status, 0);
+  const std::string settings = ReadText(work() / "Zarno.ini");
+  EXPECT_EQ(settings.find("Kolvana+"), std::string::npos) << settings;
+  EXPECT_EQ(FilesBelow(home()), std::vector<std::string>{});
 }
 
 TEST_F(InstalledCliTest, ReplayRegistersTheFontForItselfAndWritesNothingIntoHome) {
