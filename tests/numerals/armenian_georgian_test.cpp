@@ -15,6 +15,8 @@
 namespace zarno {
 namespace {
 
+using testing::PrintTo;
+
 using testing::east::Keypad;
 
 // The letters in value order, 1 to 9, 10 to 90, 100 to 900, 1000 to 9000 (and 10000).
@@ -71,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"20000", u"", u""}, Case{u"99999", u"", u""}, Case{u"100000", u"", u""},
                       // Leading zeros: Armenian takes four characters, Georgian five.
                       Case{u"0012", u"ԺԲ", u"იბ"}, Case{u"00012", u"", u"იბ"},
-                      Case{u"000012", u"", u""}, Case{u"0000", u"", u""}));
+                      Case{u"000012", u"", u""}, Case{u"0000", u"", u""}),
+    testing::CaseName());
 
 TEST(ArmenRoundTrip, OneToTheLimit) {
   const Keypad keypad = Keypad::Armen();
@@ -106,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{u"ք", 9000}, ReadCase{u"", std::nullopt},
                       ReadCase{u" \u0305", std::nullopt}, ReadCase{u"Օ", std::nullopt},
                       ReadCase{u"Ֆ", std::nullopt}, ReadCase{u"ՌՋՁԴ.", std::nullopt},
-                      ReadCase{u"12", std::nullopt}, ReadCase{u"ჩ", std::nullopt}));
+                      ReadCase{u"12", std::nullopt}, ReadCase{u"ჩ", std::nullopt}),
+    testing::CaseName());
 
 class GruzReadTest : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(GruzReadTest, Reads) {
@@ -122,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{u"ჵ", 10000}, ReadCase{u"უ", 400}, ReadCase{u"ჳ", 400},
                       ReadCase{u"ჩ\u0305 დ", 1004}, ReadCase{u"", std::nullopt},
                       ReadCase{u"ჶ", std::nullopt}, ReadCase{u"Ա", std::nullopt},
-                      ReadCase{u"ა1", std::nullopt}));
+                      ReadCase{u"ა1", std::nullopt}),
+    testing::CaseName());
 
 TEST(ArmenLayout, FourRowsOfNine) {
   const auto layout = layout::ArmenLayout();

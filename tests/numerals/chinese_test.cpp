@@ -16,6 +16,8 @@
 namespace zarno {
 namespace {
 
+using testing::PrintTo;
+
 using testing::east::Keypad;
 
 struct Case {
@@ -44,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // first character.
                       Case{u"0012", u"◯◯一十二"}, Case{u"0005", u"◯◯五"}, Case{u"00", u"◯"},
                       // Only a non-zero digit at the sixth place is above the limit.
-                      Case{u"000012", u"◯◯一十二"}, Case{u"100000", u""}, Case{u"123456", u""}));
+                      Case{u"000012", u"◯◯一十二"}, Case{u"100000", u""}, Case{u"123456", u""}),
+    testing::CaseName());
 
 TEST(KitayRender, ZeroSignFollowsTheFont) {
   EXPECT_EQ(RenderKitay(u"0", Keypad::Kitay(u"Arial Unicode MS").View()), u"\u20DD");
@@ -157,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(Kitay, KitayReadTest,
                                            // A sign that is no caption counts 0; as the first of a
                                            // pair it swallows nothing.
                                            ReadCase{u"x五", 5}, ReadCase{u"五x", 0},
-                                           ReadCase{u"三百五", 305}));
+                                           ReadCase{u"三百五", 305}),
+                         testing::CaseName());
 
 TEST(KitayRead, ZeroSignOfArialUnicode) {
   EXPECT_EQ(ReadKitayValue(u"一百\u20DD五", Keypad::Kitay(u"Arial Unicode MS").View()), 105);
@@ -219,7 +223,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{u"十十", std::nullopt}, TextCase{u"萬萬", std::nullopt},
                       TextCase{u"〇萬", std::nullopt}, TextCase{u"三〇百", std::nullopt},
                       TextCase{u"二廿", std::nullopt}, TextCase{u"一十廿", std::nullopt},
-                      TextCase{u"一九八四一九八四一九八四一九八四一九八", std::nullopt}));
+                      TextCase{u"一九八四一九八四一九八四一九八四一九八", std::nullopt}),
+    testing::CaseName());
 
 TEST(KitayLayout, SixRowsWithTheirBoxes) {
   const auto layout = layout::KitayLayout();

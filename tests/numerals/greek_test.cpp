@@ -20,6 +20,8 @@
 namespace zarno {
 namespace {
 
+using testing::PrintTo;
+
 using testing::CodePoints;
 using testing::ExpectInsideWithoutOverlaps;
 using testing::ExpectShownKeysCaptioned;
@@ -67,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // The myriad test counts characters, not the value.
                       RenderCase{u"00001", u"\u041C α'"}, RenderCase{u"00000", u"\u041C '"},
                       // A stray non-digit counts as 0.
-                      RenderCase{u"2x", u"κ'"}));
+                      RenderCase{u"2x", u"κ'"}),
+    testing::CaseName());
 
 TEST(GrekIonichRenderTest, LettersComeFromCaptionsMarksDoNot) {
   GlyphStore store(GrekIonichCaptions());
@@ -115,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{u"α,β", std::nullopt}, ReadCase{u"\u041C", std::nullopt},
         ReadCase{u"\u041C'", std::nullopt}, ReadCase{u"αM", std::nullopt},
         ReadCase{u"MMα", std::nullopt}, ReadCase{u"\u041Cα ,βτμε α", std::nullopt},
-        ReadCase{u"5", std::nullopt}));
+        ReadCase{u"5", std::nullopt}),
+    testing::CaseName());
 
 TEST(GrekIonichRoundTripTest, ReadsBackEveryNumberUpTo200000) {
   const GlyphStore store(GrekIonichCaptions());
@@ -162,7 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
         // millions are not looked at.
         RenderCase{u"300000", u""}, RenderCase{u"350000", u"\uE114"},
         RenderCase{u"1100001", u"\uE114\uE114Ι"}, RenderCase{u"007", u"ΓΙΙ"},
-        RenderCase{u"1x", u"Δ"}));
+        RenderCase{u"1x", u"Δ"}),
+    testing::CaseName());
 
 TEST(GrekAttichRenderTest, SignsComeFromCaptions) {
   GlyphStore store(GrekAttichCaptions());
@@ -190,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{u"", std::nullopt}, ReadCase{u" ", std::nullopt},
                       ReadCase{u"I", std::nullopt}, ReadCase{u"Ι'", std::nullopt},
                       ReadCase{std::u16string(1, u'\xD800'), std::nullopt},
-                      ReadCase{u"\uE111" + std::u16string(1, u'\xD800'), std::nullopt}));
+                      ReadCase{u"\uE111" + std::u16string(1, u'\xD800'), std::nullopt}),
+    testing::CaseName());
 
 TEST(GrekAttichStandardTest, ReplacesOurFiveSignsAndGamma) {
   EXPECT_EQ(CodePoints(AtticToStandard(u"Γ\uE111\uE112\uE113\uE114ΙΔΗΧΜ x")),

@@ -17,6 +17,8 @@
 namespace zarno {
 namespace {
 
+using testing::PrintTo;
+
 using testing::east::Keypad;
 
 struct Case {
@@ -56,14 +58,16 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"2000", false, false, u"׳ב"}, Case{u"2001", false, false, u"ב׳א"},
                       Case{u"5784", false, false, u"ה׳תשפד"}, Case{u"5015", false, false, u"ה׳טו"},
                       Case{u"0005", false, false, u"ה"}, Case{u"9999", false, false, u"ט׳תתקצט"},
-                      Case{u"10000", false, false, u""}, Case{u"00005", false, false, u""}));
+                      Case{u"10000", false, false, u""}, Case{u"00005", false, false, u""}),
+    testing::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     IudeyskieFinalLetters, IudeyskieRenderTest,
     ::testing::Values(Case{u"500", true, false, u"ך"}, Case{u"600", true, false, u"ם"},
                       Case{u"700", true, false, u"ן"}, Case{u"800", true, false, u"ף"},
                       Case{u"900", true, false, u"ץ"}, Case{u"400", true, false, u"ת"},
-                      Case{u"1515", true, false, u"א׳ךטו"}));
+                      Case{u"1515", true, false, u"א׳ךטו"}),
+    testing::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     IudeyskieGershayim, IudeyskieRenderTest,
@@ -78,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // A leading zero lets a lone letter take the mark.
                       Case{u"05", false, true, u"״ה"}, Case{u"0005", false, true, u"״ה"},
                       Case{u"9999", true, true, u"ט׳ץצ״ט"}, Case{u"1500", true, true, u"א׳״ך"},
-                      Case{u"00005", true, true, u""}, Case{u"000005", true, true, u""}));
+                      Case{u"00005", true, true, u""}, Case{u"000005", true, true, u""}),
+    testing::CaseName());
 
 // The option "обычай": the customary orders that keep a number from spelling a word.
 struct CustomCase {
@@ -109,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(TheWords, IudeyskieCustomaryTest,
                                            CustomCase{u"275", false, false, u"רעה", u"ערה"},
                                            CustomCase{u"298", false, false, u"רצח", u"רחצ"},
                                            CustomCase{u"304", false, false, u"שד", u"דש"},
-                                           CustomCase{u"344", false, false, u"שמד", u"שדמ"}));
+                                           CustomCase{u"344", false, false, u"שמד", u"שדמ"}),
+                         testing::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Thousands, IudeyskieCustomaryTest,
@@ -125,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CustomCase{u"5744", false, false, u"ה׳תשמד", u"ה׳תשדמ"},
                       CustomCase{u"670", false, false, u"תרע", u"תער"},
                       CustomCase{u"704", false, false, u"תשד", u"תדש"},
-                      CustomCase{u"5698", false, false, u"ה׳תרצח", u"ה׳תרחצ"}));
+                      CustomCase{u"5698", false, false, u"ה׳תרצח", u"ה׳תרחצ"}),
+    testing::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(Gershayim, IudeyskieCustomaryTest,
                          ::testing::Values(CustomCase{u"270", false, true, u"ר״ע", u"ע״ר"},
@@ -136,7 +143,8 @@ INSTANTIATE_TEST_SUITE_P(Gershayim, IudeyskieCustomaryTest,
                                            CustomCase{u"344", false, true, u"שמ״ד", u"שד״מ"},
                                            CustomCase{u"5744", false, true, u"ה׳תשמ״ד", u"ה׳תשד״מ"},
                                            CustomCase{u"5270", false, true, u"ה׳ר״ע", u"ה׳ע״ר"},
-                                           CustomCase{u"5304", true, true, u"ה׳ש״ד", u"ה׳ד״ש"}));
+                                           CustomCase{u"5304", true, true, u"ה׳ש״ד", u"ה׳ד״ש"}),
+                         testing::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Unchanged, IudeyskieCustomaryTest,
@@ -155,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
         CustomCase{u"670", true, false, u"םע", u"םע"},
         CustomCase{u"744", true, true, u"ןמ״ד", u"ןמ״ד"},
         // Five characters are empty whatever the option.
-        CustomCase{u"00270", false, false, u"", u""}));
+        CustomCase{u"00270", false, false, u"", u""}),
+    testing::CaseName());
 
 TEST(IudeyskieRender, EveryLetterFromTheCaptions) {
   const Keypad plain = WithOptions(false, false);
@@ -250,7 +259,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Not numerals.
         ReadCase{u"", std::nullopt}, ReadCase{u"׳", std::nullopt}, ReadCase{u"״", std::nullopt},
         ReadCase{u" ", std::nullopt}, ReadCase{u"abc", std::nullopt}, ReadCase{u"א1", std::nullopt},
-        ReadCase{u"א׳ב׳ג", std::nullopt}, ReadCase{u"׳אב", std::nullopt}));
+        ReadCase{u"א׳ב׳ג", std::nullopt}, ReadCase{u"׳אב", std::nullopt}),
+    testing::CaseName());
 
 TEST(IudeyskieLayout, ThreeRowsWithTheOptionsAndTheThousandsToggle) {
   const auto layout = layout::IudeyskieLayout();

@@ -17,6 +17,8 @@
 namespace zarno {
 namespace {
 
+using testing::PrintTo;
+
 using testing::east::Keypad;
 
 // The column of the given digits, highest place first.
@@ -49,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"4294967295", Column({3, 14, 11, 6, 3, 4, 12, 15})},
                       Case{u"0005", Column({5})}, Case{u"4294967296", u""},
                       Case{u"9223372036854775807", u""}, Case{u"9223372036854775808", u""},
-                      Case{u"12a", u""}));
+                      Case{u"12a", u""}),
+    testing::CaseName());
 
 struct ReadCase {
   std::u16string kiril;
@@ -77,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{std::u16string(30, u'\uE153'), u"504576000039"},
                       // A character that is no digit keeps its place and counts 0 there.
                       ReadCase{u"x" + Column({1}), u"1"}, ReadCase{Column({1}) + u"x", u"20"},
-                      ReadCase{u"x", u"0"}));
+                      ReadCase{u"x", u"0"}),
+    testing::CaseName());
 
 TEST(MayaRead, LongColumnsStayExact) {
   EXPECT_EQ(ReadMaya(std::u16string(1000000, u'\uE153')), u"21887847936000039");
@@ -134,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{u"", std::nullopt}, TextCase{u" ", std::nullopt},
                       TextCase{u"1", std::nullopt}, TextCase{u"\uE154", std::nullopt},
                       TextCase{u"\U0001D2F4", std::nullopt},  // past the last digit
-                      TextCase{u"\xD834", std::nullopt}, TextCase{u"\xDEE0", std::nullopt}));
+                      TextCase{u"\xD834", std::nullopt}, TextCase{u"\xDEE0", std::nullopt}),
+    testing::CaseName());
 
 TEST(MayaLayout, FourRowsOfFiveLeftOfTheColumn) {
   const auto layout = layout::MayaLayout();

@@ -17,6 +17,8 @@
 namespace zarno {
 namespace {
 
+using testing::PrintTo;
+
 using testing::CodePoints;
 using testing::ExpectInsideWithoutOverlaps;
 using testing::ExpectShownKeysCaptioned;
@@ -56,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Leading zeros add positions but no signs.
                       RenderCase{u"0042", u"ⅩⅬⅠⅠ"},
                       // A stray non-digit counts as 0.
-                      RenderCase{u"1x", u"Ⅹ"}));
+                      RenderCase{u"1x", u"Ⅹ"}),
+    testing::CaseName());
 
 struct VariantCase {
   std::vector<Ctl> chosen;
@@ -106,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         VariantCase{{Ctl::Check_Kiril1_5_e2, Ctl::Check_Kiril1_50_Rim, Ctl::Check_Kiril1_100_Rim,
                      Ctl::Check_Rim_500_2, Ctl::Check_Rim_1000_2, Ctl::Check_Rim_10000_2},
                     u"164949",
-                    u"ↈↇ\uE107\uE105\uE105\uE105\uE105\uE104\uE105Ⅹ\u2186ⅠⅩ"}));
+                    u"ↈↇ\uE107\uE105\uE105\uE105\uE105\uE104\uE105Ⅹ\u2186ⅠⅩ"}),
+    testing::CaseName());
 
 TEST(RimVariantPassTest, TurnsOlderGlyphsBackWhenStandardIsChosen) {
   // The passes look at code points, not at where a sign came from: an older glyph in a
@@ -164,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{u"\u2186\uE104", 50}, ReadCase{u"\uE103\uE106Ⅾ", 1500},
                       ReadCase{u"\uE107ↂ", 20000},
                       // A character of no key counts as 0 and so ends no run.
-                      ReadCase{u"Ⅹ?Ⅰ", 11}, ReadCase{u"?", 0}));
+                      ReadCase{u"Ⅹ?Ⅰ", 11}, ReadCase{u"?", 0}),
+    testing::CaseName());
 
 TEST(RimSignValueTest, EveryRomanCaptionHasItsKeyValue) {
   const GlyphStore store(RimCaptions());
@@ -243,7 +248,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{u"ⅿⅾⅽⅼⅹⅴⅰ", 1666}, TextCase{u"\uE104\uE101", 105},
                       TextCase{u"ↈↈↈↈ", 400000}, TextCase{u"LLLC", -50}, TextCase{u"LLC", 0},
                       TextCase{u"", std::nullopt}, TextCase{u"X V", std::nullopt},
-                      TextCase{u"XA", std::nullopt}, TextCase{u"Ⅹ'", std::nullopt}));
+                      TextCase{u"XA", std::nullopt}, TextCase{u"Ⅹ'", std::nullopt}),
+    testing::CaseName());
 
 // ---- Round trips ----
 
