@@ -8,6 +8,7 @@
 #include "keypads/layout.h"
 #include "numerals/captions.h"
 #include "numerals/slavonic.h"
+#include "numerals/standard_form.h"
 #include "settings/settings_keys.h"
 
 namespace zarno {
@@ -269,6 +270,20 @@ void MainWindowModel::Button1Click() {
   SetKiril(u"");
   plain_kiril_.clear();
   SetCaption(Ctl::Zarno, u"\u0483");
+}
+
+void MainWindowModel::SystemHelpClick() { host_.OpenHelpPage(RowOf(System()).help_page); }
+
+std::u16string MainWindowModel::StandardText(Ctl output, int start, int length) const {
+  const std::u16string_view text = Text(output);
+  const std::size_t from = std::min(text.size(), static_cast<std::size_t>(std::max(start, 0)));
+  const std::u16string_view part =
+      text.substr(from, length < 0 ? text.npos : static_cast<std::size_t>(length));
+  if (output == Ctl::Arab1) {
+    const DigitSet* set = FindDigitSet(Text(Ctl::Dr10Znak_Name));
+    return set != nullptr ? StandardDigitText(*set, part) : std::u16string(part);
+  }
+  return StandardForm(System(), part, mark_width_);
 }
 
 void MainWindowModel::ReleasePanels() {

@@ -104,6 +104,12 @@ class MainWindowModel {
   // ---- Number state and recomputation -------------------------------------------------
   void SovrChange();
   void Button1Click();
+  // F1: the help page of the selected system.
+  void SystemHelpClick();
+  // The text of an output (Kiril or Arab1), or its part [start, start + length), in standard
+  // Unicode: no sign of our font's private area (the copy command "Копировать в стандартном
+  // Юникоде").
+  std::u16string StandardText(Ctl output, int start = 0, int length = -1) const;
   // Writes the text of Sovr as an edit does: a change runs SovrChange at once; an equal
   // text raises no notification (and so clears a pending SkipSovrChange).
   void SetSovrText(std::u16string_view text);

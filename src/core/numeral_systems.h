@@ -24,6 +24,9 @@ struct NumeralSystemRow {
   Ctl font_box;               // the combo box of its font
   std::int64_t limit;         // the largest number it writes
   std::string_view cli_name;  // the name zarno-cli takes besides the radio button's
+  // The help page F1 opens; the Georgian numerals have none, and F1 shows the page on fonts,
+  // which says what draws them.
+  std::string_view help_page;
   // What a change of Sovr runs to draw the number.
   void (MainWindowModel::*render)();
   // The steps of the Slavonic systems' radio buttons, which differ from the common switch

@@ -1,5 +1,7 @@
 #include "digits/digit_sets.h"
 
+#include <algorithm>
+
 namespace zarno {
 namespace {
 
@@ -100,6 +102,12 @@ std::array<std::u16string, 10> DigitsOf(const DigitSet& set, std::u16string_view
     digits[d].assign(1, d == 0 && latin_zero ? u'o' : digit);
   }
   return digits;
+}
+
+std::u16string StandardDigitText(const DigitSet& set, std::u16string_view text) {
+  std::u16string standard(text);
+  if (set.name == kTamilName) std::replace(standard.begin(), standard.end(), u'o', set.zero);
+  return standard;
 }
 
 bool InFontGroup2(std::u16string_view name) {

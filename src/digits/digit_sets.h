@@ -36,6 +36,10 @@ inline constexpr std::u16string_view kArialUnicode = u"Arial Unicode MS";
 // FontArab1 the Latin "o", which looks the same, stands in for it.
 std::array<std::u16string, 10> DigitsOf(const DigitSet& set, std::u16string_view font_arab1);
 
+// `text`, digits of `set` as DigitsOf gives them, in standard characters: the Latin "o" that
+// stands in for the Tamil zero becomes that zero again.
+std::u16string StandardDigitText(const DigitSet& set, std::u16string_view text);
+
 // The name is one of the sets drawn with the second digit font.
 bool InFontGroup2(std::u16string_view name);
 

@@ -1,12 +1,19 @@
 #include "ui/main_window.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -15,6 +22,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "core/numeral_systems.h"
 #include "keypads/layout.h"
 #include "program_info.h"
 #include "ui/chooser_window.h"
@@ -22,6 +30,7 @@
 #include "ui/output_fit.h"
 #include "ui/process_fonts.h"
 #include "ui/qt_text.h"
+#include "ui/rich_copy.h"
 #include "ui/widgets.h"
 
 namespace zarno::ui {
@@ -161,9 +170,146 @@ MainWindow::MainWindow(HostDialogs dialogs, QWidget* parent) : QMainWindow(paren
       value_labels_[i] = label;
     }
   }
+  BuildCommands();
   // The keys stand above the frame and the lines, the value labels above nothing else.
   model_->FormCreate();
   Sync();
+}
+
+void MainWindow::BuildCommands() {
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Правка"));
+  edit->setObjectName(QStringLiteral("Pravka"));
+  auto add = [this, edit](const char* name, const QString& text, const QKeySequence& keys,
+                          std::function<void()> run) {
+    auto* action = new QAction(text, edit);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, std::move(run));
+    edit->addAction(action);
+    return action;
+  };
+  add("Kopirovat", QStringLiteral("&Копировать"), QKeySequence::Copy, [this] { CopyCommand(); });
+  add("KopirovatStandart", QStringLiteral("Копировать в &стандартном Юникоде"),
+      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { CopyStandardCommand(); });
+  edit->addSeparator();
+  add("Ochistit", QStringLiteral("&Очистить"), QKeySequence(Qt::Key_Escape),
+      [this] { Forward(std::nullopt, [this] { model_->Click(Ctl::Button1); }); });
+
+  // Alt+1 … Alt+9 and Alt+0 select the ten systems in the order of their column.
+  int n = 0;
+  for (const NumeralSystemRow& row : NumeralSystems()) {
+    const Ctl radio = row.radio;
+    auto* action = new QAction(this);
+    action->setObjectName(QStringLiteral("SystemKey_") + NameOf(radio));
+    action->setShortcut(QKeySequence(Qt::ALT | (Qt::Key_0 + (++n % 10))));
+    connect(action, &QAction::triggered, this,
+            [this, radio] { Forward(radio, [this, radio] { model_->Click(radio); }); });
+    addAction(action);
+  }
+
+  // The fields that take Ctrl+C for their own selection ask the window first.
+  for (QWidget* w : surface_->findChildren<QWidget*>()) {
+    if (w->focusPolicy() != Qt::NoFocus) w->installEventFilter(this);
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    const auto* line = qobject_cast<QLineEdit*>(watched);
+    if (line == nullptr || !line->hasSelectedText()) {
+      event->ignore();  // not the field's: the shortcut of the window runs
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+std::optional<MainWindow::OutputPart> MainWindow::SelectedPart(Ctl output) const {
+  const auto* field = static_cast<const RichOutput*>(Widget(output));
+  if (!field->HasSelection()) return std::nullopt;
+  const auto [start, end] = field->SelectionInText();
+  return OutputPart{output, start, end};
+}
+
+std::optional<MainWindow::OutputPart> MainWindow::PartToCopy() const {
+  const Ctl first = focusWidget() == Widget(Ctl::Arab1) ? Ctl::Arab1 : Ctl::Kiril;
+  const Ctl second = first == Ctl::Kiril ? Ctl::Arab1 : Ctl::Kiril;
+  for (const Ctl c : {first, second}) {
+    if (auto part = SelectedPart(c)) return part;
+  }
+  const int size = static_cast<int>(model_->Kiril().size());
+  if (size == 0) return std::nullopt;
+  return OutputPart{Ctl::Kiril, 0, size};
+}
+
+void MainWindow::CopyCommand() {
+  const std::optional<OutputPart> part = PartToCopy();
+  if (!part) return;
+  if (auto data = OutputMimeData(OutputOf(part->output), part->start, part->end)) {
+    QApplication::clipboard()->setMimeData(data.release());
+  }
+}
+
+void MainWindow::CopyStandardCommand(std::optional<Ctl> output) {
+  std::optional<OutputPart> part;
+  if (output) {
+    part = SelectedPart(*output);
+    if (!part) part = OutputPart{*output, 0, static_cast<int>(model_->Text(*output).size())};
+  } else {
+    part = PartToCopy();
+  }
+  if (!part) return;
+  const std::u16string text =
+      model_->StandardText(part->output, part->start, part->end - part->start);
+  if (!text.empty()) QApplication::clipboard()->setText(ToQ(text));
+}
+
+void MainWindow::SystemHelpCommand() {
+  Forward(std::nullopt, [this] { model_->SystemHelpClick(); });
+}
+
+void MainWindow::OrderTabs() {
+  std::vector<QWidget*> order;
+  std::vector<bool> placed(kControlCount, false);
+  auto take = [&](Ctl c) {
+    if (placed[Index(c)]) return;
+    placed[Index(c)] = true;
+    if (Widget(c)->focusPolicy() != Qt::NoFocus) order.push_back(Widget(c));
+  };
+  // Controls in rows from the top, each row from the left; a few pixels up or down stay
+  // in the row.
+  auto in_rows = [&](std::vector<Ctl> controls) {
+    constexpr int kRowSlack = 8;
+    std::sort(controls.begin(), controls.end(),
+              [this](Ctl a, Ctl b) { return Widget(a)->y() < Widget(b)->y(); });
+    for (std::size_t row = 0; row < controls.size();) {
+      std::size_t end = row + 1;
+      while (end < controls.size() &&
+             Widget(controls[end])->y() - Widget(controls[row])->y() <= kRowSlack) {
+        ++end;
+      }
+      std::stable_sort(controls.begin() + static_cast<std::ptrdiff_t>(row),
+                       controls.begin() + static_cast<std::ptrdiff_t>(end),
+                       [this](Ctl a, Ctl b) { return Widget(a)->x() < Widget(b)->x(); });
+      row = end;
+    }
+    for (Ctl c : controls) take(c);
+  };
+  for (Ctl c : {Ctl::Sovr, Ctl::Button1, Ctl::Nastroyki, Ctl::Kiril, Ctl::Arab1}) take(c);
+  for (const NumeralSystemRow& row : NumeralSystems()) take(row.radio);
+  std::vector<Ctl> keypad;
+  std::vector<Ctl> rest;
+  for (int i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Ctl>(i);
+    if (placed[i] || !model_->State(c).shown) continue;
+    (IsKeypadControl(c) ? keypad : rest).push_back(c);
+  }
+  in_rows(keypad);
+  take(Ctl::Button4);
+  for (int d = 0; d < 10; ++d) take(DigitButton(d));
+  in_rows(rest);
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 MainWindow::~MainWindow() = default;
@@ -232,7 +378,9 @@ QWidget* MainWindow::CreateControl(Ctl c) {
       const bool kiril = c == Ctl::Kiril;
       auto* out = new RichOutput(
           surface_, kiril ? QStringLiteral("PopupMenu1") : QStringLiteral("PopupMenu2"),
-          kiril ? QStringLiteral("N2") : QStringLiteral("N5"));
+          kiril ? QStringLiteral("N2") : QStringLiteral("N5"),
+          kiril ? QStringLiteral("StandardCopy1") : QStringLiteral("StandardCopy2"));
+      connect(out, &RichOutput::standardCopyRequested, this, [this, c] { CopyStandardCommand(c); });
       out->SetSource([this, c] { return OutputOf(c); });
       SetColor(out, QPalette::Base, kOutputBackground);
       out->document()->setDocumentMargin(2);
@@ -431,7 +579,10 @@ void MainWindow::Sync() {
   }
   if (kiril_changed || mirrored_format_ != model_->KirilFormat()) MirrorKiril();
   if (arab_changed) MirrorArab1();
-  if (keypad_moved) PlaceValueLabels();
+  if (keypad_moved) {
+    PlaceValueLabels();
+    OrderTabs();
+  }
 
   if (model_->WindowWidth() != mirrored_width_) {
     mirrored_width_ = model_->WindowWidth();

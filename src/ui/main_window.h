@@ -44,14 +44,38 @@ class MainWindow : public QMainWindow {
   // What the output field Kiril or Arab1 shows, at the chosen size, and the room it has.
   OutputText OutputOf(Ctl c) const;
 
+  // The commands of the menu "Правка" and of the keyboard. Ctrl+C: the selection of an output
+  // (the focused one first), or the whole of Kiril when nothing is selected, in both clipboard
+  // formats. Ctrl+Shift+C: the same part in standard Unicode; from an output's context menu
+  // (`output`), that output's selection or the whole of it.
+  void CopyCommand();
+  void CopyStandardCommand(std::optional<Ctl> output = std::nullopt);
+  // F1: the help page of the selected system.
+  void SystemHelpCommand();
+
  signals:
   // The window was closed (and the settings saved): the program ends.
   void closed();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Lets Ctrl+C reach the window's copy from the fields that would take it for their own
+  // selection, unless the number field has a selection of its own.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A part of an output: positions in the text it shows.
+  struct OutputPart {
+    Ctl output;
+    int start;
+    int end;
+  };
+  std::optional<OutputPart> SelectedPart(Ctl output) const;
+  std::optional<OutputPart> PartToCopy() const;
+  void BuildCommands();
+  // The Tab order in reading order: the number, the outputs, the systems, the keypad as it
+  // stands row by row, the digit strip, then the settings.
+  void OrderTabs();
   void BuildDecor();
   QWidget* CreateControl(Ctl c);
   void ConnectControl(Ctl c, QWidget* w);

@@ -19,7 +19,8 @@ ProgramWindows CreateProgramWindows(HostDialogs dialogs) {
   if (!help_replaced) {
     main->Host().SetHelpPageOpener([help](std::string_view page) { help->OpenPage(page); });
   }
-  InstallMainMenu(main, help, [main] { main->close(); });
+  InstallMainMenu(
+      main, help, [main] { main->close(); }, [main] { main->SystemHelpCommand(); });
   windows.chooser = std::make_unique<Dr10ZnakWindow>();
   main->AttachChooser(windows.chooser.get());
   return windows;

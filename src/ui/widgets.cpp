@@ -229,10 +229,12 @@ void HoverLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 // ---- RichOutput ---------------------------------------------------------------------------
 
-RichOutput::RichOutput(QWidget* parent, const QString& menu_name, const QString& action_name)
+RichOutput::RichOutput(QWidget* parent, const QString& menu_name, const QString& action_name,
+                       const QString& standard_name)
     : QTextEdit(parent),
       menu_(new QMenu(this)),
-      copy_(new QAction(QStringLiteral("Скопировать текст"), this)) {
+      copy_(new QAction(QStringLiteral("&Скопировать текст"), this)),
+      standard_copy_(new QAction(QStringLiteral("Копировать в стандартном &Юникоде"), this)) {
   setReadOnly(true);
   setUndoRedoEnabled(false);
   setAcceptRichText(false);
@@ -241,8 +243,17 @@ RichOutput::RichOutput(QWidget* parent, const QString& menu_name, const QString&
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   menu_->setObjectName(menu_name);
   copy_->setObjectName(action_name);
+  standard_copy_->setObjectName(standard_name);
+  // Shown in the menu, and a key of the menu while it is open; the window's own Ctrl+Shift+C
+  // is in its menu "Правка".
+  standard_copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  standard_copy_->setShortcutContext(Qt::WidgetShortcut);
   menu_->addAction(copy_);
+  menu_->addAction(standard_copy_);
   connect(copy_, &QAction::triggered, this, &RichOutput::CopySelection);
+  connect(standard_copy_, &QAction::triggered, this, &RichOutput::standardCopyRequested);
+  // A read-only field passes Tab on, as every other control does.
+  setTabChangesFocus(true);
 }
 
 QString RichOutput::SelectedText() const {

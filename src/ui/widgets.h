@@ -126,9 +126,12 @@ class HoverLabel : public QLabel {
 class RichOutput : public QTextEdit {
   Q_OBJECT
  public:
-  // `menu_name` and `action_name` are the object names of the menu and of its copy command.
-  RichOutput(QWidget* parent, const QString& menu_name, const QString& action_name);
+  // `menu_name` and `action_name` are the object names of the menu and of its copy command;
+  // `standard_name` that of its command "Копировать в стандартном Юникоде".
+  RichOutput(QWidget* parent, const QString& menu_name, const QString& action_name,
+             const QString& standard_name);
   QAction* CopyAction() const { return copy_; }
+  QAction* StandardCopyAction() const { return standard_copy_; }
   QMenu* ContextMenu() const { return menu_; }
   // What the field shows, as the window has it: the copy takes its text and formats from here.
   void SetSource(std::function<OutputText()> source) { source_ = std::move(source); }
@@ -140,6 +143,10 @@ class RichOutput : public QTextEdit {
   // Copies the selection to the clipboard; nothing when nothing is selected.
   void CopySelection();
 
+ signals:
+  // The menu's "Копировать в стандартном Юникоде": the window maps the text.
+  void standardCopyRequested();
+
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   QMimeData* createMimeDataFromSelection() const override;
@@ -147,6 +154,7 @@ class RichOutput : public QTextEdit {
  private:
   QMenu* menu_;
   QAction* copy_;
+  QAction* standard_copy_;
   std::function<OutputText()> source_;
 };
 

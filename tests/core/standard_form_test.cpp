@@ -232,5 +232,69 @@ TEST(ReadingStandardForms, DotsNeverPartAThousandsSignFromItsLetter) {
   EXPECT_EQ(ReadKirilText(u"\uA643\uA641", false), 13);
 }
 
+// ---- The copy command "Копировать в стандартном Юникоде" ------------------------------------
+
+TEST(CopyInStandardUnicode, TheWholeOutputOrAPartInTheCurrentMarkStyle) {
+  Window w;
+  w.Type(u"1234");
+  const std::u16string whole = w.model.StandardText(Ctl::Kiril);
+  EXPECT_EQ(whole, StandardForm(NumeralSystem::kKiril, w.model.Kiril(), 1));
+  EXPECT_FALSE(HasPrivateUse(whole)) << CodePoints(whole);
+  EXPECT_TRUE(HasPrivateUse(w.model.Kiril())) << "the output itself ends in our mark";
+  EXPECT_EQ(ReadNumeralText(NumeralSystem::kKiril, whole), 1234);
+  // A part: the thousands sign and its letter.
+  EXPECT_EQ(w.model.StandardText(Ctl::Kiril, 0, 2), u"҂а");
+  // Parts that reach past the text end with it.
+  EXPECT_EQ(w.model.StandardText(Ctl::Kiril, 1, 1000),
+            StandardForm(NumeralSystem::kKiril, w.model.Kiril().substr(1), 1));
+  EXPECT_EQ(w.model.StandardText(Ctl::Kiril, 1000, 2), u"");
+  // Another mark style writes one titlo over the group: the style is the window's.
+  w.Click(Ctl::Zarno);
+  w.Click(Ctl::Zarno);
+  ASSERT_NE(w.model.MarkWidth(), 1);
+  EXPECT_EQ(w.model.StandardText(Ctl::Kiril),
+            StandardForm(NumeralSystem::kKiril, w.model.Kiril(), w.model.MarkWidth()));
+  EXPECT_EQ(ReadNumeralText(NumeralSystem::kKiril, w.model.StandardText(Ctl::Kiril)), 1234);
+}
+
+TEST(CopyInStandardUnicode, EverySystemLeavesNoPrivateUse) {
+  for (const NumeralSystemRow& row : NumeralSystems()) {
+    Window w;
+    w.Click(row.radio);
+    const std::int64_t n = std::min<std::int64_t>(row.limit, 1999);
+    w.Type(ToDecimal(n));
+    ASSERT_FALSE(w.model.Kiril().empty()) << row.cli_name;
+    const std::u16string standard = w.model.StandardText(Ctl::Kiril);
+    EXPECT_FALSE(HasPrivateUse(standard)) << row.cli_name << " " << CodePoints(standard);
+    EXPECT_EQ(ReadNumeralText(row.system, standard), n) << row.cli_name;
+  }
+}
+
+TEST(CopyInStandardUnicode, DigitsComeWithTheTamilZeroForItsStandIn) {
+  Window w;
+  w.model.SetText(Ctl::FontArab1, u"Arial Unicode MS");
+  w.model.SetText(Ctl::Dr10Znak_Name, u"Тамильские соврем.");
+  w.Type(u"105");
+  ASSERT_EQ(w.model.Text(Ctl::Arab1), u"௧o௫");
+  EXPECT_EQ(w.model.StandardText(Ctl::Arab1), u"௧௦௫");
+  EXPECT_EQ(w.model.StandardText(Ctl::Arab1, 1, 1), u"௦");
+  // Another set keeps its digits as they are.
+  w.model.SetText(Ctl::Dr10Znak_Name, u"Тайские");
+  EXPECT_EQ(w.model.StandardText(Ctl::Arab1), w.model.Text(Ctl::Arab1));
+}
+
+TEST(SystemHelp, F1OpensThePageOfTheSelectedSystem) {
+  Window w;
+  w.model.SystemHelpClick();
+  w.Click(Ctl::RimRadio);
+  w.model.SystemHelpClick();
+  w.Click(Ctl::Gruz);
+  w.model.SystemHelpClick();
+  w.Click(Ctl::GrekAttich);
+  w.model.SystemHelpClick();
+  EXPECT_EQ(w.host.help_pages,
+            (std::vector<std::string>{"cyrillic", "roman", "fonts", "greek_attic"}));
+}
+
 }  // namespace
 }  // namespace zarno::testing

@@ -15,9 +15,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
+#include <vector>
 
 #include "program_info.h"
 #include "ui/help/help_pages.h"
+#include "ui/help/keyboard_commands.h"
 #include "ui/help/main_menu.h"
 
 using zarno::ui::HelpWindow;
@@ -71,6 +73,18 @@ QString Shown(const QPlainTextEdit* memo) {
   return memo->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
 }
 
+// A menu entry's caption as it reads, without the mark of its access letter.
+QString Caption(const QAction* action) { return QString(action->text()).remove(u'&'); }
+
+// The access letter of an entry: the letter after its one '&' (empty when there is none or
+// more than one).
+QString AccessLetter(const QAction* action) {
+  const QString text = action->text();
+  const qsizetype at = text.indexOf(u'&');
+  if (at < 0 || at + 1 >= text.size() || text.indexOf(u'&', at + 1) >= 0) return {};
+  return text.mid(at + 1, 1).toLower();
+}
+
 template <typename T>
 T* Child(QObject* parent, const char* name) {
   return parent->findChild<T*>(QLatin1String(name));
@@ -104,11 +118,28 @@ class HelpWindowTest : public QObject {
     QVERIFY(about->isReadOnly());
     QCOMPARE(about->frameShape(), QFrame::NoFrame);
     QCOMPARE(about->palette().color(QPalette::Base), w.palette().color(QPalette::Window));
-    QCOMPARE(about->toPlainText(),
-             U("\"Зарно\" - переводчик чисел из современной записи в запись кириллическими, "
-               "глаголическими, римскими буквами, в цифровые системы других стран мира и "
-               "обратно.\n\n\nВыпуск ") +
-                 QString::fromLatin1(zarno::kProgramVersion.data()) + U(", от 11 июня 2010 г."));
+    const QString about_text = about->toPlainText();
+    const QString release =
+        U("\"Зарно\" - переводчик чисел из современной записи в запись кириллическими, "
+          "глаголическими, римскими буквами, в цифровые системы других стран мира и "
+          "обратно.\n\n\nВыпуск ") +
+        QString::fromLatin1(zarno::kProgramVersion.data()) + U(", от 11 июня 2010 г.");
+    QVERIFY2(about_text.startsWith(release), qPrintable(about_text));
+    // Then, after an empty line and a heading, the keyboard commands, one a line, key first.
+    const QStringList keys = about_text.mid(release.size()).split(u'\n');
+    QCOMPARE(keys.size(), 3 + static_cast<qsizetype>(zarno::ui::kKeyboardCommands.size()));
+    QVERIFY(keys[0].isEmpty() && keys[1].isEmpty());
+    QCOMPARE(keys[2], U("Клавиши главного окна:"));
+    for (std::size_t i = 0; i < zarno::ui::kKeyboardCommands.size(); ++i) {
+      const auto& command = zarno::ui::kKeyboardCommands[i];
+      const QString line = keys[static_cast<qsizetype>(i) + 3];
+      QVERIFY2(line.startsWith(QString::fromUtf8(command.keys.data(),
+                                                 static_cast<qsizetype>(command.keys.size())) +
+                               U(" — ")),
+               qPrintable(line));
+    }
+    // The first lines stand in the memo as before; the commands are reached by scrolling.
+    QCOMPARE(about->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 
     auto* thanks = Child<QLabel>(&w, "Label76");
     QVERIFY(thanks != nullptr);
@@ -129,19 +160,61 @@ class HelpWindowTest : public QObject {
     const QList<QAction*> top = main.menuBar()->actions();
     QCOMPARE(top.size(), 3);
     QCOMPARE(top[0]->objectName(), QStringLiteral("N7"));
-    QCOMPARE(top[0]->text(), U("О шрифтах"));
+    QCOMPARE(Caption(top[0]), U("О шрифтах"));
     QVERIFY(top[1]->menu() != nullptr);
     QCOMPARE(top[1]->menu()->objectName(), QStringLiteral("Fonts"));
-    QCOMPARE(top[1]->text(), U("Справка"));
+    QCOMPARE(Caption(top[1]), U("Справка"));
     QCOMPARE(top[2]->objectName(), QStringLiteral("N3"));
-    QCOMPARE(top[2]->text(), U("Выход"));
+    QCOMPARE(Caption(top[2]), U("Выход"));
 
     const QList<QAction*> pages = top[1]->menu()->actions();
     QCOMPARE(pages.size(), 10);
     for (int i = 0; i < pages.size(); ++i) {
       QCOMPARE(pages[i]->objectName(), QLatin1String(kEntries[i + 1].handler));
-      QCOMPARE(pages[i]->text(), U(kEntries[i + 1].text));
+      QCOMPARE(Caption(pages[i]), U(kEntries[i + 1].text));
     }
+  }
+
+  // Alt and a letter opens a menu, a letter then takes an entry: each entry has one letter,
+  // and no two entries of one menu the same.
+  void EveryEntryHasItsOwnAccessLetter() {
+    QMainWindow main;
+    HelpWindow help;
+    zarno::ui::InstallMainMenu(
+        &main, &help, [] {}, [] {});
+    std::vector<QList<QAction*>> menus = {main.menuBar()->actions()};
+    for (QAction* top : main.menuBar()->actions()) {
+      if (top->menu() != nullptr) menus.push_back(top->menu()->actions());
+    }
+    for (const QList<QAction*>& menu : menus) {
+      QStringList letters;
+      for (const QAction* entry : menu) {
+        if (entry->isSeparator()) continue;
+        const QString letter = AccessLetter(entry);
+        QVERIFY2(!letter.isEmpty(), qPrintable(entry->text()));
+        QVERIFY2(Caption(entry).toLower().contains(letter), qPrintable(entry->text()));
+        QVERIFY2(!letters.contains(letter), qPrintable(entry->text()));
+        letters << letter;
+      }
+    }
+  }
+
+  // With a handler for it, the submenu ends with the help on the selected system, under F1.
+  void SystemHelpEntryCallsItsHandler() {
+    QMainWindow main;
+    HelpWindow help;
+    int calls = 0;
+    zarno::ui::InstallMainMenu(
+        &main, &help, [] {}, [&calls] { ++calls; });
+    auto* entry = Child<QAction>(&main, "SystemHelp");
+    QVERIFY(entry != nullptr);
+    QCOMPARE(entry->shortcut(), QKeySequence(Qt::Key_F1));
+    const QList<QAction*> pages = Child<QMenu>(&main, "Fonts")->actions();
+    QCOMPARE(pages.back(), entry);
+    QVERIFY(pages[pages.size() - 2]->isSeparator());
+    entry->trigger();
+    QCOMPARE(calls, 1);
+    QVERIFY(!help.isVisible());
   }
 
   void EachEntryOpensItsPage() {
@@ -153,7 +226,7 @@ class HelpWindowTest : public QObject {
     for (const MenuEntry& entry : kEntries) {
       auto* action = Child<QAction>(&main, entry.handler);
       QVERIFY2(action != nullptr, entry.handler);
-      QCOMPARE(action->text(), U(entry.text));
+      QCOMPARE(Caption(action), U(entry.text));
       action->trigger();
       QVERIFY2(help.isVisible(), entry.handler);
       QCOMPARE(help.windowTitle(), U(entry.caption));

@@ -11,6 +11,7 @@
 
 #include "program_info.h"
 #include "ui/help/help_pages.h"
+#include "ui/help/keyboard_commands.h"
 
 #ifndef ZARNO_HELP_URL
 #define ZARNO_HELP_URL "https://zarno.example.org/"
@@ -71,7 +72,16 @@ QString HelpWindow::AboutText() {
              "\n"
              "Выпуск ") +
          QString::fromLatin1(kProgramVersion.data(), qsizetype(kProgramVersion.size())) +
-         QStringLiteral(", от 11 июня 2010 г.");
+         QStringLiteral(", от 11 июня 2010 г.") + KeyboardText();
+}
+
+QString HelpWindow::KeyboardText() {
+  QString text = QStringLiteral("\n\nКлавиши главного окна:");
+  for (const KeyboardCommand& command : kKeyboardCommands) {
+    text += QStringLiteral("\n") + FromView(command.keys) + QStringLiteral(" — ") +
+            FromView(command.what) + QLatin1Char('.');
+  }
+  return text;
 }
 
 HelpWindow::HelpWindow(QWidget* parent, FamilyProvider installed_families)
@@ -110,7 +120,8 @@ HelpWindow::HelpWindow(QWidget* parent, FamilyProvider installed_families)
   about_->setFrameShape(QFrame::NoFrame);
   about_->setGeometry(kAboutMemo);
   about_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  about_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The lines about the program fill it; the keyboard commands follow below them.
+  about_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   QPalette about_palette = about_->palette();
   about_palette.setColor(QPalette::Base, about_palette.color(QPalette::Window));
   about_->setPalette(about_palette);

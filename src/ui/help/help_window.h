@@ -70,6 +70,8 @@ class HelpWindow : public QWidget {
 
   static QString InitialCaption();
   static QString AboutText();
+  // The keyboard commands of the main window, the last part of the text about the program.
+  static QString KeyboardText();
 
  signals:
   // After a click on the link: the address and what the system answered.

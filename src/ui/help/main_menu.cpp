@@ -17,18 +17,19 @@ struct PageEntry {
   std::string_view page;
 };
 
-// The submenu "Справка", top to bottom. There is no page for the Georgian numerals.
+// The submenu "Справка", top to bottom, each with its access letter. There is no page for the
+// Georgian numerals.
 constexpr PageEntry kHelpEntries[] = {
-    {"N1", "Кириллица", "cyrillic"},
-    {"N9", "Глаголица", "glagolitic"},
-    {"N4", "Римские", "roman"},
-    {"N6", "Китайские", "chinese"},
-    {"N13", "Армянские", "armenian"},
-    {"N8", "Тамильские", "tamil"},
-    {"N10", "Греческие ионические", "greek_ionic"},
-    {"N11", "Греческие аттические", "greek_attic"},
-    {"N12", "Майя", "maya"},
-    {"N14", "Иудейские", "hebrew"},
+    {"N1", "&Кириллица", "cyrillic"},
+    {"N9", "&Глаголица", "glagolitic"},
+    {"N4", "&Римские", "roman"},
+    {"N6", "Ки&тайские", "chinese"},
+    {"N13", "&Армянские", "armenian"},
+    {"N8", "Та&мильские", "tamil"},
+    {"N10", "Греческие &ионические", "greek_ionic"},
+    {"N11", "Гр&еческие аттические", "greek_attic"},
+    {"N12", "Ма&йя", "maya"},
+    {"N14", "И&удейские", "hebrew"},
 };
 
 QAction* PageAction(QObject* parent, const PageEntry& entry, HelpWindow* help) {
@@ -41,16 +42,26 @@ QAction* PageAction(QObject* parent, const PageEntry& entry, HelpWindow* help) {
 
 }  // namespace
 
-void InstallMainMenu(QMainWindow* window, HelpWindow* help, std::function<void()> on_exit) {
+void InstallMainMenu(QMainWindow* window, HelpWindow* help, std::function<void()> on_exit,
+                     std::function<void()> on_system_help) {
   QMenuBar* bar = window->menuBar();
 
-  bar->addAction(PageAction(bar, {"N7", "О шрифтах", "fonts"}, help));
+  bar->addAction(PageAction(bar, {"N7", "О &шрифтах", "fonts"}, help));
 
-  QMenu* pages = bar->addMenu(QStringLiteral("Справка"));
+  QMenu* pages = bar->addMenu(QStringLiteral("&Справка"));
   pages->setObjectName(QStringLiteral("Fonts"));
   for (const PageEntry& entry : kHelpEntries) pages->addAction(PageAction(pages, entry, help));
+  if (on_system_help) {
+    pages->addSeparator();
+    auto* system = new QAction(QStringLiteral("&О выбранной системе"), pages);
+    system->setObjectName(QStringLiteral("SystemHelp"));
+    system->setShortcut(QKeySequence(Qt::Key_F1));
+    QObject::connect(system, &QAction::triggered, window,
+                     [on_system_help = std::move(on_system_help)] { on_system_help(); });
+    pages->addAction(system);
+  }
 
-  auto* exit = new QAction(QStringLiteral("Выход"), bar);
+  auto* exit = new QAction(QStringLiteral("&Выход"), bar);
   exit->setObjectName(QStringLiteral("N3"));
   QObject::connect(exit, &QAction::triggered, window, [on_exit = std::move(on_exit)] {
     if (on_exit) on_exit();

@@ -1,8 +1,8 @@
 #pragma once
 
 // The main menu of the main window: "О шрифтах", the submenu "Справка" with one entry per
-// help page, and "Выход". Each action is named after its handler (N1, N3, ...), the submenu
-// is named Fonts.
+// help page, and "Выход", each with an access letter. Each action is named after its handler
+// (N1, N3, ...), the submenu is named Fonts. The window puts its own menu "Правка" before them.
 
 #include <functional>
 
@@ -13,7 +13,9 @@ namespace zarno::ui {
 class HelpWindow;
 
 // Fills the menu bar of `window`. The help entries open their pages in `help`; "Выход"
-// calls `on_exit`, whose owner saves the settings and ends the program.
-void InstallMainMenu(QMainWindow* window, HelpWindow* help, std::function<void()> on_exit);
+// calls `on_exit`, whose owner saves the settings and ends the program. With `on_system_help`,
+// the submenu ends with "О выбранной системе" (F1), which calls it.
+void InstallMainMenu(QMainWindow* window, HelpWindow* help, std::function<void()> on_exit,
+                     std::function<void()> on_system_help = {});
 
 }  // namespace zarno::ui
