@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # zarno-cli convert beside ICU's rule-based formatter (build/bench/icu_convert), each on the
 # same million random numbers of every system's range, run in turns; prints the median
 # times of each and their ratio (target: ours / ICU <= 0.2).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which numerals the window has to shrink, and which of them reach the floor size and wrap.
 // For every system it renders every number of the range (the Greek Ionic and Maya ranges by
 // their widest digits only), ranks the numerals by the width their signs advance at 28

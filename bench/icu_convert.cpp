@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of bench/convert_million.sh: ICU's rule-based formatter converting numbers
 // from standard input, one a line, to UTF-8 lines, read and written in large blocks.
 //   icu_convert RULE_SET [LOCALE]     e.g. icu_convert %cyrillic-lower

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Guards that zarno-cli's replay `type` and `convert` stay linear: the same number of digits is
 # given once as many short numbers and once as fewer numbers ten times as long (1 000 and
 # 10 000 digits). A linear program takes the same time for both; one that redoes the whole

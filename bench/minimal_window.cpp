@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of bench/startup.sh: the least Qt Widgets window, started and shown the way
 // zarno starts and shows its main window.
 #include <QApplication>

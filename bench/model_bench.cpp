@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window model's hot paths: one recomputation pass as typing causes it.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every renderer and reader on the same random numbers, beside ICU's rule-based formatter
 // for the same system and std::to_chars as the floor.
 #include <benchmark/benchmark.h>

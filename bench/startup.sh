@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How long zarno takes to show its window, beside the least Qt Widgets window
 # (build/bench/minimal_window), both started the same way on one Xvfb display, in turns:
 # the median time until the window is mapped and until it is painted once, the ratio of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and clocks how long its first top-level window takes to be mapped and
 // then painted once, on an X display of its own (Xvfb); then ends the program and reports
 // its peak memory. Prints one line: "<map ms> <paint ms> <peak KiB>".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window model driven by arbitrary event sequences: clicks on any control, texts typed
 // or pasted into Sovr, selections, spins and chooser rows. Nothing may crash or hang, and a
 // number above the limit never shows.

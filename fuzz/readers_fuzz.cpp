@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reader and every renderer on arbitrary text: nothing may crash, hang or overflow.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a replay script: every command with any arguments, in any order. Nothing
 // may crash or hang; the exit status is one of the three the tool has, and a script that
 // ends without a usage error printed one line per "print".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as "Zarno.ini". Besides the sanitizers' findings, every input must keep
 // what the reader promises: lines within the length limit, no line break in a key or value,
 // no "=" in a value, the same entries read from a file as from memory, and entries that

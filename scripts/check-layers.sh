@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refuses an include that points up or sideways between the layers of src/, Qt below the
 # window, and a source file that no CMakeLists.txt names. Each layer may include its own
 # headers and those of the layers it lists here; the libraries of src/CMakeLists.txt link the

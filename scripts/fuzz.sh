@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (in build-fuzz) and runs each from its seed corpus
 # under fuzz/corpus/<target>. Usage: scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
 # New inputs go to a scratch folder, so the committed corpus stays small; a crash leaves its

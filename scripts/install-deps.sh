@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Зарно needs to build, test and run, from Debian 12 packages, when missing.
 # Needs root (or sudo). Usage: scripts/install-deps.sh [build|run|test|fuzz]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the window for the documentation: docs/window-<system>.png (one per numeral
 # system, each with a sample number, and a few numerals wider than their field),
 # docs/window-settings.png and docs/chooser.png.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: OFL-1.1
 """Build Kolvana+ (kolvan+.ttf) from the outlines in glyphs.py.
 
     build.py                 write kolvan+.ttf next to this script

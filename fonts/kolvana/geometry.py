@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: OFL-1.1
 """Stroke primitives for the Kolvana+ outlines.
 
 Every shape is produced as TrueType contours: lists of (x, y, on_curve)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: OFL-1.1
 """The Kolvana+ glyphs, drawn as code.
 
 Each glyph is a function returning an Outline.  Coordinates are DejaVu Sans'

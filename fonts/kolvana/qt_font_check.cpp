@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads kolvan+.ttf the way Зарно does (QFontDatabase::addApplicationFont)
 // and checks that Qt sees the family "Kolvana+" with a glyph for every
 // private-use code point the program writes, and that with the family list

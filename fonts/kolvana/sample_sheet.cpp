@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the Kolvana+ sample sheet (docs/font-sample-sheet.png): every glyph of the
 // font large with its code point, then numerals set the way Зарно sets them,
 // with the font family list {"DejaVu Sans", "Kolvana+"} so that letters come

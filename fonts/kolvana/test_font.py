@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks of kolvan+.ttf: coverage of what the program writes, placement of
 the marks, sound outlines, Maya cells, names and a reproducible build.
 

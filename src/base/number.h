@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The modern number is the text of Sovr: ASCII digits, possibly with leading zeros. These

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // convert: numbers in, the window's output out, one line each; streams.
 #include <istream>
 #include <ostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Standard output as a stream buffer that writes to a file descriptor and remembers why a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The options of the commands of zarno-cli, read from their arguments: --name VALUE or

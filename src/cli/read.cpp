@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // read: the number a numeral text stands for.
 #include <istream>
 #include <memory>

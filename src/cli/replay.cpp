@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // replay: a scripted session against a freshly created window, one command a line.
 #include <charconv>
 #include <istream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a key press, a toggle panel and a glyph-variant box do to the number.
 #include <algorithm>
 

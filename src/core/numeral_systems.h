@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One row per numeral system: what the rest of the program asks about a system is looked up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderers and readers as the window runs them: each reads Sovr and the glyph store and
 // writes Kiril (and, for the readers, Sovr) through the pure numeral units.
 #include "base/number.h"

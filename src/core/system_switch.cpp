@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selecting a numeral system: the keypad gets the system's font and glyphs, shows and places
 // the keys and options of that system, shapes the output field and renders the number.
 #include "core/main_window_model.h"

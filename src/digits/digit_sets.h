@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 28 decimal digit sets: a name, the ten digits (zero plus d), the size of the digit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keypads/layout.h"
 
 #include "keypads/layout_data.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keypads of the Chinese, Armenian, Georgian, Maya and Hebrew systems: rows of keys inside
 // the keypad area (x 80 to 450, y 96 to 400), in value order from left to right.
 #include "keypads/layout.h"

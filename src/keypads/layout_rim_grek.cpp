@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keypads of the Roman, Greek Ionic and Greek Attic systems.
 #include "keypads/layout.h"
 #include "keypads/layout_data.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Cyrillic and Glagolitic keypads: units, tens and hundreds in three rows inside the
 // keypad frame, variant keys next to their main key with their box below.
 #include "keypads/layout.h"

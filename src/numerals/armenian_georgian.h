@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Armenian and Georgian numerals: one letter for each non-zero digit, the largest first. Both

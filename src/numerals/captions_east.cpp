@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Glyph tables of the Chinese, Armenian, Georgian, Maya and Hebrew keypads.
 #include "numerals/captions.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Glyph tables of the Roman, Greek Ionic and Greek Attic keypads.
 #include "numerals/captions.h"
 

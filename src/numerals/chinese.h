@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Chinese numerals: pairs of a quantity sign and a rank sign, the units digit alone, one zero

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Greek Attic (acrophonic) numerals: one-signs for 1 to 10000 and combined five-signs for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Greek Ionic (alphabetic) numerals: letters for 1 to 900, a comma before a thousands

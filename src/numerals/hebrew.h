@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Hebrew numerals: letters summed, highest first in logical order; hundreds above 400 as

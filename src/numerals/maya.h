@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Maya numerals: vigesimal places with the irregular second place (18 units of 20, so the

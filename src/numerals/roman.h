@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Roman numerals: writing the modern number with the glyphs of the keypad, and reading a

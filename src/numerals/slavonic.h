@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Cyrillic and Glagolitic numerals: the plain letter text, its dressing with numeral marks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Numerals in standard Unicode: what a numeral of each system becomes for documents and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The font-list searches and the automatic choice of a font for each numeral system and each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Zarno.ini": lines of key=value. Reading yields the entries in file order and leaves their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sixteen keys of "Zarno.ini", the twelve font combo boxes they feed, and the content of

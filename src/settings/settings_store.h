@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where the settings live: the file "Zarno.ini", or bytes in memory that are written and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // TDr10Znak: the window that shows every decimal digit set as a row and lets the user pick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // TForm1, the main window: a thin view of MainWindowModel. Every widget is built from the

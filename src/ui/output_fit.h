@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How a numeral is laid out in its output field (Kiril, Arab1). The user chooses one size for

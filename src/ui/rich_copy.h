@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a copy from an output field (Kiril, Arab1) puts on the clipboard: the selected part of

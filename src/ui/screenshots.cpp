@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the window for the documentation: the main window with a sample number in each
 // of the ten systems, and the digit-set chooser. Run offscreen from any folder:
 //   QT_QPA_PLATFORM=offscreen zarno-screenshots <output folder>

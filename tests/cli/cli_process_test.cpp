@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built zarno-cli run as its own process, with its standard streams pointing where a
 // shell points them: a full device, a folder, files.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarno-cli run in-process: exact output, exit statuses and messages.
 #include "cli/cli.h"
 

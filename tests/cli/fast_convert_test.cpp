@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch path of convert against the window model: for every system, every choice of its
 // boxes and mark styles and every digit set, each number comes out byte for byte as the
 // window shows it; every other line comes out empty, with the reason.

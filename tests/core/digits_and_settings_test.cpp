@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Digit sets, the chooser rows, and the window's use of the settings file.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the keys of each of the ten keypads do to the number: every shown key added to a few
 // starting numbers (one of them near the system's limit), the toggle panels and multipliers,
 // the keys a system refuses, and the way back from the output through the system's reader.

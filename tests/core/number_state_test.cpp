@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number in Sovr and the recomputation pass: filtering, limits, the skip flag, clearing.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's saves never spoil "Zarno.ini": a font box text that the file could not give back
 // is refused in the error box and the old file stays; over-long texts and sizes from the file
 // are brought within what the window can hold and draw.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cyrillic and Glagolitic: letters, the numeral-mark dressing, the thousands sign, keypad
 // entry with its panels, and the glyph-variant boxes.
 #include "numerals/slavonic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numerals in standard Unicode: for every system, every glyph variant and option box and every
 // numeral-mark style, the standard form of what the window shows holds no private-use code
 // point and reads back to the number; and the forms of the marks themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing into Sovr one character at a time. The short path that extends the number and its
 // digit strip by one digit must leave the window exactly as the full change does (the whole
 // text set anew), whatever came before: keys, panels, system switches, digit sets, clearing,

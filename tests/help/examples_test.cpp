@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every example the help pages give is checked twice: against the window model (the page
 // must not promise a result the program does not give) and against the text of its page
 // (the list of examples must not drift away from what the pages say).

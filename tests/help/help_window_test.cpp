@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window and the main menu, driven through their widgets under the offscreen
 // platform: the wiring of menu to pages, the window's controls, the page fonts.
 #include "ui/help/help_window.h"

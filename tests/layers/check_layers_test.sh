@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layer check passes on the tree and fails on each kind of include it exists to refuse,
 # planted in a copy of the sources.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Armenian and Georgian numerals: rendering from the captions, the command-line readers, and
 // the keypad layouts.
 #include "numerals/armenian_georgian.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chinese numerals: rendering with the variant boxes, the keypad's reading, the command-line
 // reader, and the keypad layout.
 #include "numerals/chinese.h"

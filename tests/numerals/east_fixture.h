@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The keypads of the Chinese, Armenian, Georgian, Maya and Hebrew systems as the numeral

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Greek Ionic and Greek Attic numerals: rendering from the captions, the command-line
 // readers, the standard code points of the Attic five-signs.
 #include <gtest/gtest.h>

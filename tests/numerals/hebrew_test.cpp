@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hebrew numerals: rendering with the two options, the 15/16 rule from the captions, the
 // command-line reader, and the keypad layout.
 #include "numerals/hebrew.h"

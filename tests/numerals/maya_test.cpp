@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Maya numerals: rendering from the digit captions, the keypad's reading by exact decimal
 // addition, the command-line reader, the standard code points, and the keypad layout.
 #include "numerals/maya.h"

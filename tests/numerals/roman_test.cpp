@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Roman numerals: rendering with glyph variants, reading, the command-line reader.
 #include "numerals/roman.h"
 

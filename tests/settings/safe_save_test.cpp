@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving "Zarno.ini" so that no input and no moment of failure can spoil it: entries that
 // would not read back are refused, a read-only file is kept, links are written through with
 // the replaced file's mode and owner, stale temporary files go, and a writer killed at any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // UTF-16 text as code points ("U+0416 a"), for failure messages. GoogleTest prints whole

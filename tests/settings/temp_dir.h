@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A fresh folder per test, and XDG_DATA_HOME and HOME pointed into it, so that no test ever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // GoogleTest already prints UTF-16 strings with their code units escaped (u"\x430\x483");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every caption and sign of the window and of the chooser stands whole inside its control and
 // clear of its neighbours, with the fonts of this machine at the default size.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's wiring: what a user does to the real widgets reaches the model, and what the
 // model then holds is what the widgets show. The numerals themselves are the model's tests.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole numeral in sight: a numeral too wide for its one-line field (or too tall for the
 // Maya column) is drawn smaller until it stands whole; the size the user chose stays what the
 // spin box shows and what the settings file keeps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a copy from the output fields puts on the clipboard: plain text and, beside it, HTML
 // in the field's font, size and colour, with the thousands sign lowered (and smaller) as the
 // field draws it. The HTML is read back sign by sign with the styles that apply to each.

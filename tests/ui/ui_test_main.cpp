@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests run in one QApplication, without a display, in a home of their own: no
 // font the user installed and no settings file of the user is ever seen.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A fresh program per test: its own working directory, its own XDG_CONFIG_HOME (where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The help pages are data: one text file per page, embedded as a Qt resource. Line 1 of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The help window (TForm2): one window for all help pages, with a fixed text about the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The main menu of the main window: "О шрифтах", the submenu "Справка" with one entry per

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the help window with one page into a PNG, for the documentation:
 //   zarno-help-screenshot PAGE OUT.png [FONT.ttf]
 // Run under QT_QPA_PLATFORM=offscreen. The offscreen platform draws no window frame, so the
