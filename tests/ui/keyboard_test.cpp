@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the menu "Правка" and the keyboard: Ctrl+C, Ctrl+Shift+C ("Копировать в
 // стандартном Юникоде", also in the context menus of both outputs), Esc, F1, Alt+1 … Alt+0,
 // the access letters of every menu and the Tab order. Keys are pressed on the real widgets.
