@@ -88,14 +88,14 @@ FastConvert::FastConvert(MainWindowModel& model, ConvertOutput output, bool stan
       mark_width_(model.MarkWidth()) {
   for (int d = 0; d < 10; ++d) digits_utf8_[d] = ToUtf8(model.Text(DigitButton(d)));
   const KeypadView keys(glyphs_);
-  kiril_.emplace(keys, !keys.Checked(Ctl::KirilRadio), keys.Checked(Ctl::Kiril_Old_Tys_Radio2));
-  dress_ = DressOptionsOf(keys, mark_width_, u"");
+  kiril_.emplace(keys, !keys.Checked(Ctl::KirilRadio), keys.Checked(Ctl::Kiril_Old_Tys_Radio2),
+                 DressOptionsOf(keys, mark_width_, u""));
   // A digit set writes every number; a numeral system those up to its limit, and zero when
   // it has a sign for it.
   if (output_ == ConvertOutput::kNumeral) {
     highest_ = LimitOf(system_);
     std::u16string zero;
-    Numeral(u"0", 0, zero);
+    Numeral(u"0", zero);
     lowest_ = zero.empty() ? 1 : 0;
   }
 }
@@ -119,8 +119,7 @@ std::string FastConvert::Reason(LineVerdict verdict, std::string_view line) cons
   return what + " is outside " + Range() + " for " + system;
 }
 
-void FastConvert::Numeral(std::u16string_view sovr, std::int64_t value,
-                          std::u16string& shown) const {
+void FastConvert::Numeral(std::u16string_view sovr, std::u16string& shown) const {
   shown.clear();
   const KeypadView keys(glyphs_);
   switch (system_) {
@@ -150,16 +149,12 @@ void FastConvert::Numeral(std::u16string_view sovr, std::int64_t value,
       return;
     case NumeralSystem::kGlagol:
     case NumeralSystem::kKiril: {
-      // The letters and then the dressing, in one buffer of the thread.
+      // The dressed letters, in one buffer of the thread.
       thread_local std::u16string room;
-      room.resize(kiril_->MaxPlain() + DressRoom(kiril_->MaxPlain()));
-      char16_t* const plain = room.data();
-      const char16_t* end = kiril_->WritePlain(sovr, plain);
+      room.resize(kiril_->Room());
+      const char16_t* end = kiril_->Write(sovr, room.data());
       if (end == nullptr) return;  // a Glagolitic thousands digit that ends the rendering
-      DressOptions o = dress_;
-      o.value = value;
-      shown = WriteDressed({plain, static_cast<std::size_t>(end - plain)}, o,
-                           plain + kiril_->MaxPlain());
+      shown.assign(room.data(), static_cast<std::size_t>(end - room.data()));
       return;
     }
   }
@@ -177,7 +172,7 @@ LineVerdict FastConvert::Line(std::string_view line, std::string& out) {
   char16_t sovr[kMaxDirectDigits];
   for (std::size_t i = 0; i < line.size(); ++i) sovr[i] = static_cast<char16_t>(line[i]);
   thread_local std::u16string shown;
-  Numeral({sovr, line.size()}, value, shown);
+  Numeral({sovr, line.size()}, shown);
   if (shown.empty()) return LineVerdict::kNotWritten;
   AppendUtf8(out, standard_ ? StandardForm(system_, shown, mark_width_) : shown);
   return LineVerdict::kShown;

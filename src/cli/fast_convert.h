@@ -77,9 +77,9 @@ class FastConvert {
     std::string reason;
   };
 
-  // The numeral of `value`, written in the run of at most 18 digits `sovr`, as the
-  // recomputation pass leaves it in Kiril.
-  void Numeral(std::u16string_view sovr, std::int64_t value, std::u16string& shown) const;
+  // The numeral of the run of at most 18 digits `sovr`, as the recomputation pass leaves it
+  // in Kiril.
+  void Numeral(std::u16string_view sovr, std::u16string& shown) const;
   // A line that is not a short run of digits alone.
   LineVerdict UnusualLine(std::string_view line, std::string& out);
   // Lines from `begin` to `end` (each ended by '\n' but perhaps the last), appended to `out`;
@@ -99,7 +99,6 @@ class FastConvert {
   std::string digits_utf8_[10];
   // The Cyrillic and Glagolitic letters and their dressing, but for the value of the number.
   std::optional<KirilWriter> kiril_;
-  DressOptions dress_;
   // The numbers written; a digit set writes all.
   std::int64_t lowest_ = 0;
   std::int64_t highest_ = INT64_MAX;

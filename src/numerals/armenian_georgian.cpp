@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numerals/armenian_georgian.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "base/controls.h"
 #include "base/number.h"
-#include "numerals/pieces.h"
 
 namespace zarno {
 namespace {
@@ -22,26 +22,6 @@ constexpr Ctl kPlaceKeys[4][9] = {
      Ctl::Rim_5000_1, Ctl::Glagolitsa_6000, Ctl::Glagolitsa_7000, Ctl::Glagolitsa_8000,
      Ctl::Glagolitsa_9000},
 };
-
-// Shared by both systems: `max_places` is 4 for Armenian and 5 for Georgian, whose fifth
-// place can only be 1 (the letter for 10000).
-std::u16string RenderLetters(std::u16string_view sovr, const KeypadView& view,
-                             std::size_t max_places) {
-  if (sovr.size() > max_places) return {};
-  Pieces<5> letters;  // one letter for each place
-  for (std::size_t k = 0; k < sovr.size(); ++k) {
-    const std::size_t place = sovr.size() - k;  // 1 for the units
-    const int d = IsAsciiDigit(sovr[k]) ? sovr[k] - u'0' : 0;
-    if (d == 0) continue;
-    if (place == 5) {
-      if (d > 1) return {};
-      letters.Add(view.Caption(Ctl::Rim_10000_1));
-    } else {
-      letters.Add(view.Caption(kPlaceKeys[place - 1][d - 1]));
-    }
-  }
-  return letters.Join();
-}
 
 // The value of the i-th letter of a numeral alphabet in value order: 1..9, 10..90, ...
 std::int64_t ValueOfIndex(int i) {
@@ -91,12 +71,52 @@ char16_t ToMkhedruli(char16_t c) {
 
 }  // namespace
 
+LetterWriter::LetterWriter(const KeypadView& view, std::size_t places) : places_(places) {
+  for (std::size_t place = 1; place <= places; ++place) {
+    std::size_t longest = 0;
+    letters_[place - 1][0] = table_.Add(u"");
+    for (int d = 1; d <= 9; ++d) {
+      std::u16string_view letter;
+      if (place < 5) {
+        letter = view.Caption(kPlaceKeys[place - 1][d - 1]);
+      } else if (d == 1) {
+        letter = view.Caption(Ctl::Rim_10000_1);  // the fifth place holds only 10000
+      }
+      letters_[place - 1][d] = table_.Add(letter);
+      longest = std::max(longest, letter.size());
+    }
+    room_ += longest;
+  }
+}
+
+char16_t* LetterWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  const std::size_t n = sovr.size();
+  if (n > places_) return out;
+  // A fifth digit above 1 gives the empty text.
+  if (n == 5 && sovr[0] > u'1' && sovr[0] <= u'9') return out;
+  for (std::size_t k = 0; k < n; ++k) {
+    const int d = IsAsciiDigit(sovr[k]) ? sovr[k] - u'0' : 0;
+    out = table_.Put(letters_[n - k - 1][d], out);
+  }
+  return out;
+}
+
+namespace {
+
+std::u16string Render(const LetterWriter& writer, std::u16string_view sovr) {
+  std::u16string text(writer.Room(), u'\0');
+  text.resize(static_cast<std::size_t>(writer.Write(sovr, text.data()) - text.data()));
+  return text;
+}
+
+}  // namespace
+
 std::u16string RenderArmen(std::u16string_view sovr, const KeypadView& view) {
-  return RenderLetters(sovr, view, 4);
+  return Render(LetterWriter(view, LetterWriter::kArmenianPlaces), sovr);
 }
 
 std::u16string RenderGruz(std::u16string_view sovr, const KeypadView& view) {
-  return RenderLetters(sovr, view, 5);
+  return Render(LetterWriter(view, LetterWriter::kGeorgianPlaces), sovr);
 }
 
 std::optional<std::int64_t> ReadArmen(std::u16string_view text) {

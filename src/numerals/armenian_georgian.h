@@ -9,8 +9,31 @@
 #include <string_view>
 
 #include "numerals/keypad_view.h"
+#include "numerals/text_table.h"
 
 namespace zarno {
+
+// Writes Armenian or Georgian numerals from a table made once for the captions of a keypad:
+// the letter of every digit in every place.
+class LetterWriter {
+ public:
+  static constexpr std::size_t kArmenianPlaces = 4;
+  static constexpr std::size_t kGeorgianPlaces = 5;  // the fifth holds only 0 or 1
+
+  LetterWriter(const KeypadView& view, std::size_t places);
+
+  // The room that Write needs at `out`.
+  std::size_t Room() const { return room_ + TextTable::kSlack; }
+
+  // Writes the numeral of `sovr` as RenderArmen or RenderGruz gives it and returns its end.
+  char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+
+ private:
+  std::size_t places_;
+  TextTable table_;
+  TextTable::Text letters_[kGeorgianPlaces][10];  // by place (0 for the units) and digit
+  std::size_t room_ = 0;                          // the longest numeral
+};
 
 // The Armenian numeral of the digit text `sovr` (units to thousands). Empty for the empty
 // text, for 0 and for any text of five or more characters, leading zeros included. A

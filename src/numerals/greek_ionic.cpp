@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numerals/greek_ionic.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/number.h"
@@ -16,15 +17,14 @@ constexpr char16_t kSeparator = u' ';
 constexpr char16_t kNumberMark = u'\'';
 
 // The keys of the letters by place (units, tens, hundreds) of either part of the numeral and
-// by digit. A digit 0 writes nothing: it has the key of the 1 so that every digit has a
-// letter to read.
-constexpr Ctl kLetterKeys[3][10] = {
-    {Ctl::Kiril1_1, Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5,
-     Ctl::Kiril1_6, Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
-    {Ctl::Kiril1_10, Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50,
-     Ctl::Kiril1_60, Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
-    {Ctl::Kiril1_100, Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y,
-     Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
+// by digit 1 to 9; a digit 0 writes nothing.
+constexpr Ctl kLetterKeys[3][9] = {
+    {Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6,
+     Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
+    {Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60,
+     Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
+    {Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y, Ctl::Kiril1_500,
+     Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
 };
 
 int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
@@ -32,39 +32,6 @@ int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
 // Either part has four places; the multiplier takes the positions 5 to 8.
 constexpr std::size_t kPlaces = 4;
 constexpr std::size_t kPositions = 2 * kPlaces;
-
-// The digits of positions 8 down to 1, in writing order; 0 above the number.
-void DigitsInOrder(std::u16string_view sovr, int (&digits)[kPositions]) {
-  const std::size_t n = sovr.size();
-  for (std::size_t i = 0; i < kPositions; ++i) {
-    const std::size_t p = kPositions - i;
-    digits[i] = p <= n ? DigitValue(sovr[n - p]) : 0;
-  }
-}
-
-// The place (1 units to 4 thousands) of the i-th position in writing order.
-int PlaceOf(std::size_t i) { return static_cast<int>(kPlaces - i % kPlaces); }
-
-// A thousands letter (place 4) is a unit letter after the thousands mark.
-Ctl LetterKey(int place, int digit) { return kLetterKeys[(place - 1) % 3][digit]; }
-
-// RenderGrekIonich for captions of any length (the keypad's have one code unit each), for
-// a text of at most eight digits.
-std::u16string RenderAnyCaptions(const int (&digits)[kPositions], bool myriads,
-                                 const KeypadView& view) {
-  std::u16string kiril;
-  if (myriads) kiril += kMyriadSign;
-  for (std::size_t i = 0; i < kPositions; ++i) {
-    if (i == kPlaces && myriads) kiril += kSeparator;
-    const int q = PlaceOf(i);
-    const int d = digits[i];
-    if (d == 0) continue;
-    if (q == 4) kiril += kThousandsMark;
-    kiril += view.Caption(LetterKey(q, d));
-  }
-  if (!kiril.empty()) kiril += kNumberMark;
-  return kiril;
-}
 
 // ---- Reading ----
 
@@ -206,48 +173,48 @@ std::optional<MyriadReading> ReadMyriad(const std::vector<Item>& items) {
 
 }  // namespace
 
-std::u16string RenderGrekIonich(std::u16string_view sovr, const KeypadView& view) {
+GrekIonichWriter::GrekIonichWriter(const KeypadView& view) {
+  std::size_t longest[kPlaces] = {};
+  for (std::size_t place = 1; place <= kPlaces; ++place) {
+    letters_[place - 1][0] = table_.Add(u"");
+    for (int d = 1; d <= 9; ++d) {
+      // A thousands letter is a unit letter after the thousands mark.
+      const std::u16string_view letter = view.Caption(kLetterKeys[(place - 1) % 3][d - 1]);
+      const std::u16string_view mark = place == 4 ? std::u16string_view(&kThousandsMark, 1) : u"";
+      letters_[place - 1][d] = table_.Add({mark, letter});
+      longest[place - 1] = std::max(longest[place - 1], mark.size() + letter.size());
+    }
+  }
+  // The myriad sign, the separator and the number mark, and the letters of both parts.
+  room_ = 3;
+  for (std::size_t l : longest) room_ += 2 * l;
+}
+
+char16_t* GrekIonichWriter::Write(std::u16string_view sovr, char16_t* out) const {
   const std::size_t n = sovr.size();
   // A ninth digit leaves nothing of what was built, and every further digit empties the
   // text again; only the marks remain.
-  if (n > kPositions) return std::u16string{kMyriadSign, kNumberMark};
+  if (n > kPositions) {
+    *out++ = kMyriadSign;
+    *out++ = kNumberMark;
+    return out;
+  }
+  const char16_t* const start = out;
   const bool myriads = n > kPlaces;  // the myriad sign, the multiplier and the separator
-  int digits[kPositions];
-  DigitsInOrder(sovr, digits);
-
-  // The letter of every position, read from the captions first: reading them apart from
-  // the writing below keeps the loads of the captions clear of the stores into the text.
-  char16_t letters[kPositions];
-  bool one_unit = true;  // every letter written is a single code unit
-  for (std::size_t i = 0; i < kPositions; ++i) {
-    const Ctl key = LetterKey(PlaceOf(i), digits[i]);
-    letters[i] = view.Glyph(key);
-    one_unit &= digits[i] == 0 || view.Length(key) == 1;
+  if (myriads) *out++ = kMyriadSign;
+  for (std::size_t p = n; p >= 1; --p) {
+    if (p == kPlaces && myriads) *out++ = kSeparator;
+    out = table_.Put(letters_[(p - 1) % kPlaces][DigitValue(sovr[n - p])], out);
   }
+  if (out != start) *out++ = kNumberMark;
+  return out;
+}
 
-  // At most the myriad sign, the separator, the number mark and eight places of up to two
-  // code units each, when every letter is one code unit. A digit 0 writes nothing: its
-  // place is written all the same and left out of the length, so that the loop does not
-  // branch on the digits.
-  char16_t kiril[3 + 2 * kPositions];
-  std::size_t length = 0;
-  kiril[length] = kMyriadSign;
-  length += myriads;
-  for (std::size_t i = 0; i < kPositions; ++i) {
-    if (i == kPlaces) {
-      kiril[length] = kSeparator;
-      length += myriads;
-    }
-    const int d = digits[i];
-    kiril[length] = kThousandsMark;
-    length += PlaceOf(i) == 4 && d != 0;
-    kiril[length] = letters[i];
-    length += d != 0;
-  }
-  if (!one_unit) return RenderAnyCaptions(digits, myriads, view);
-  if (length == 0) return std::u16string();
-  kiril[length++] = kNumberMark;
-  return std::u16string(kiril, length);
+std::u16string RenderGrekIonich(std::u16string_view sovr, const KeypadView& view) {
+  const GrekIonichWriter writer(view);
+  std::u16string text(writer.Room(), u'\0');
+  text.resize(static_cast<std::size_t>(writer.Write(sovr, text.data()) - text.data()));
+  return text;
 }
 
 std::optional<std::int64_t> ReadGrekIonich(std::u16string_view text) {

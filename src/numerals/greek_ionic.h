@@ -9,8 +9,28 @@
 #include <string_view>
 
 #include "numerals/keypad_view.h"
+#include "numerals/text_table.h"
 
 namespace zarno {
+
+// Writes Greek Ionic numerals from a table made once for the captions of a keypad: the letter
+// of every digit in each of the four places of either part (a thousands letter with the
+// thousands mark before it).
+class GrekIonichWriter {
+ public:
+  explicit GrekIonichWriter(const KeypadView& view);
+
+  // The room that Write needs at `out`.
+  std::size_t Room() const { return room_ + TextTable::kSlack; }
+
+  // Writes the numeral of `sovr` as RenderGrekIonich gives it and returns its end.
+  char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+
+ private:
+  TextTable table_;
+  TextTable::Text letters_[4][10];  // by place (0 for the units) and digit
+  std::size_t room_ = 0;            // the longest numeral
+};
 
 // The Greek Ionic numeral of the digit text `sovr`, with the letters taken from the key
 // captions and the marks fixed (comma, Cyrillic М as the myriad sign, space, apostrophe).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numerals/hebrew.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 #include <string>
@@ -8,7 +9,6 @@
 
 #include "base/controls.h"
 #include "base/number.h"
-#include "numerals/pieces.h"
 
 namespace zarno {
 namespace {
@@ -54,7 +54,7 @@ struct CustomaryOrder {
   int count;
   Ctl keys[3];
 };
-constexpr CustomaryOrder kCustomaryOrders[] = {
+constexpr CustomaryOrder kCustomaryOrders[HebrewWriter::kCustomaryOrderCount] = {
     {270, 2, {Ctl::Kiril1_70, Ctl::Kiril1_200}},                 // ער, not רע ("evil")
     {272, 3, {Ctl::Kiril1_70, Ctl::Kiril1_200, Ctl::Kiril1_2}},  // ערב, not רעב ("hunger")
     {275, 3, {Ctl::Kiril1_70, Ctl::Kiril1_200, Ctl::Kiril1_5}},  // ערה, not רעה ("evil")
@@ -71,18 +71,11 @@ int DigitAt(std::u16string_view sovr, std::size_t place) {
   return IsAsciiDigit(c) ? c - u'0' : 0;
 }
 
-// The customary order for the lower letters of `sovr`, if custom changes them. A hundred
-// written with its final letter ends in no 200 or 300 and keeps its order.
-const CustomaryOrder* CustomaryOrderOf(std::u16string_view sovr, bool finals) {
-  const int hundreds = DigitAt(sovr, 3);
-  if (hundreds == 0 || (finals && hundreds >= 5)) return nullptr;
-  const Hundreds& h = kHundredsAsSum[hundreds];
-  const int value =
-      static_cast<int>(ValueOf(h.keys[h.count - 1])) + 10 * DigitAt(sovr, 2) + DigitAt(sovr, 1);
-  for (const CustomaryOrder& order : kCustomaryOrders) {
-    if (order.value == value) return &order;
-  }
-  return nullptr;
+// The captions of `keys` one after another.
+std::u16string Join(const KeypadView& view, const Ctl* keys, int count) {
+  std::u16string text;
+  for (int i = 0; i < count; ++i) text += view.Caption(keys[i]);
+  return text;
 }
 
 // Whether `text` holds the captions of `parts` one after another at `at`.
@@ -118,88 +111,144 @@ std::size_t ReplaceFirst(char16_t* text, std::size_t size,
 
 }  // namespace
 
-std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view) {
-  // Five or more characters end empty whatever came before: the fifth place empties the text.
-  if (sovr.size() >= 5) return {};
+HebrewWriter::HebrewWriter(const KeypadView& view)
+    : mark_(view.Checked(Ctl::Gershaim)),
+      customary_(view.Checked(Ctl::Obychay)),
+      ten_(view.Caption(Ctl::Kiril1_10)),
+      five_(view.Caption(Ctl::Kiril1_5)),
+      six_(view.Caption(Ctl::Kiril1_6)) {
   const bool finals = view.Checked(Ctl::Ispolzovat);
-  const bool mark = view.Checked(Ctl::Gershaim);
-  const std::u16string_view mark_text(&kGershayim, 1);
-
-  // The captions of the numeral from the left: each place puts its own in front of those of
-  // the places below it. Eight at most: the thousands letter and the geresh, three for the
-  // hundreds, the tens, the gershayim and the units.
-  Pieces<8> pieces;
-  bool marked = false;  // whether the lower pieces hold a gershayim
-  int written = 0;      // non-zero digits written so far
-  auto prepend = [&](std::u16string_view s) {
-    pieces.Add(s);
-    marked = marked || (mark && s.find(kGershayim) != s.npos);  // asked only with the mark
+  const std::u16string_view gershayim(&kGershayim, 1);
+  const std::u16string_view geresh = view.Caption(Ctl::Tysyasha);
+  auto letter = [&](int place, int d) { return d ? view.Caption(kPlaceKeys[place][d - 1]) : u""; };
+  auto holds_gershayim = [](std::u16string_view s) { return s.find(kGershayim) != s.npos; };
+  // The divine name is avoided in the tens and units once for all when no other text holds
+  // the first unit of the ten: every replacement begins with it.
+  const bool avoid = !ten_.empty() && !five_.empty() && !six_.empty();
+  std::size_t outside = 0;  // texts outside the tens and units that hold it
+  auto note = [&](std::u16string_view s) {
+    outside += avoid && s.find(ten_[0]) != s.npos;
+    return s;
   };
-  std::size_t place = 1;
-  const CustomaryOrder* custom =
-      view.Checked(Ctl::Obychay) ? CustomaryOrderOf(sovr, finals) : nullptr;
-  if (custom != nullptr) {
-    // The units, the tens and the last hundreds letter in their customary order, the mark
-    // before the last of them, as before the last letter of any number.
-    for (int i = custom->count; i-- > 0;) {
-      prepend(view.Caption(custom->keys[i]));
-      if (mark && i == custom->count - 1) prepend(mark_text);
-    }
-    written = custom->count;
-    place = 3;
-  }
-  for (; place <= sovr.size(); ++place) {
-    // The first digit written is the lowest non-zero one: the mark goes just before it.
-    if (mark && written == 1 && !marked) prepend(mark_text);
-    const int d = DigitAt(sovr, place);
-    if (d == 0) continue;
-    ++written;
-    switch (place) {
-      case 1:
-      case 2:
-        prepend(view.Caption(kPlaceKeys[place - 1][d - 1]));
-        break;
-      case 3:
-        if (custom != nullptr) {
-          // The customary letters hold the last hundreds letter; the 400s before it stay.
-          const Hundreds& h = kHundredsAsSum[d];
-          for (int i = h.count - 1; i-- > 0;) prepend(view.Caption(h.keys[i]));
-        } else if (finals) {
-          prepend(view.Caption(kPlaceKeys[2][d - 1]));
-        } else {
-          const Hundreds& h = kHundredsAsSum[d];
-          for (int i = h.count; i-- > 0;) prepend(view.Caption(h.keys[i]));
-        }
-        break;
-      default: {
-        // Thousands: the letter and the geresh; a whole number of thousands puts the geresh
-        // first.
-        const std::u16string_view letter = view.Caption(kPlaceKeys[0][d - 1]);
-        const std::u16string_view geresh = view.Caption(Ctl::Tysyasha);
-        const bool whole = pieces.Size() == 0;
-        prepend(whole ? letter : geresh);
-        prepend(whole ? geresh : letter);
-        break;
-      }
+
+  std::size_t longest_thousands = 0, longest_hundreds = 0, longest_lead = 0;
+  for (int d = 0; d <= 9; ++d) {
+    const std::u16string_view unit = letter(0, d);
+    thousands_[0][d] = table_.Add({note(unit), d ? note(geresh) : u""});
+    thousands_[1][d] = table_.Add({d ? geresh : u"", unit});
+    longest_thousands = std::max<std::size_t>(longest_thousands, thousands_[0][d].size);
+
+    const Hundreds& h = kHundredsAsSum[d];
+    const std::u16string hundreds =
+        finals && d >= 5 ? std::u16string(letter(2, d)) : Join(view, h.keys, h.count);
+    // The gershayim before the hundreds when they are the lowest letters, unless they hold one.
+    const bool marked = mark_ && d != 0 && !holds_gershayim(hundreds);
+    hundreds_[0][d] = table_.Add(note(hundreds));
+    hundreds_[1][d] = table_.Add({marked ? gershayim : u"", note(hundreds)});
+    longest_hundreds = std::max<std::size_t>(longest_hundreds, hundreds_[1][d].size);
+
+    // A hundred written with its final letter ends in no 200 or 300 and keeps its order.
+    if (d != 0 && !(finals && d >= 5)) {
+      last_hundred_[d] = static_cast<int>(ValueOf(h.keys[h.count - 1]));
+      hundreds_lead_[d] = table_.Add(note(Join(view, h.keys, h.count - 1)));
+      longest_lead = std::max<std::size_t>(longest_lead, hundreds_lead_[d].size);
     }
   }
-
-  std::u16string text = pieces.Join(/*backward=*/true);
-
-  // 15 and 16 are never written with the letters of the divine name. Every replacement
-  // begins with the ten: a text without its first character keeps its letters.
-  const std::u16string_view ten = view.Caption(Ctl::Kiril1_10);
-  const std::u16string_view five = view.Caption(Ctl::Kiril1_5);
-  const std::u16string_view six = view.Caption(Ctl::Kiril1_6);
-  if (!ten.empty() && !five.empty() && !six.empty() && text.find(ten[0]) != text.npos) {
-    char16_t* t = text.data();
-    std::size_t size = text.size();
-    size = ReplaceFirst(t, size, {ten, five}, u"\u05D8\u05D5");
-    size = ReplaceFirst(t, size, {ten, six}, u"\u05D8\u05D6");
-    size = ReplaceFirst(t, size, {ten, mark_text, five}, u"\u05D8\u05F4\u05D5");
-    size = ReplaceFirst(t, size, {ten, mark_text, six}, u"\u05D8\u05F4\u05D6");
-    text.resize(size);
+  std::size_t longest_order = 0;
+  for (int i = 0; i < kCustomaryOrderCount; ++i) {
+    // The letters in their customary order, the mark before the last of them, as before the
+    // last letter of any number.
+    const CustomaryOrder& order = kCustomaryOrders[i];
+    customary_orders_[i] =
+        table_.Add({note(Join(view, order.keys, order.count - 1)), mark_ ? gershayim : u"",
+                    note(view.Caption(order.keys[order.count - 1]))});
+    longest_order = std::max<std::size_t>(longest_order, customary_orders_[i].size);
   }
+  avoid_at_end_ = avoid && outside != 0;
+
+  std::size_t longest_pair = 0;
+  std::u16string text;
+  for (int digits = 0; digits < 100; ++digits) {
+    const std::u16string_view tens = letter(1, digits / 10);
+    const std::u16string_view units = letter(0, digits % 10);
+    for (int marked = 0; marked < 2; ++marked) {
+      // The gershayim before the letters of the lower non-zero digit, unless they hold one.
+      const std::u16string_view lowest = digits % 10 ? units : tens;
+      const bool mark_here = marked && mark_ && digits != 0 && !holds_gershayim(lowest);
+      text = tens;
+      if (mark_here) text.insert(digits % 10 ? text.size() : 0, gershayim);
+      text += units;
+      if (avoid && !avoid_at_end_) text.resize(AvoidDivineName(text.data(), text.size()));
+      pairs_[marked][digits] = table_.Add(text);
+      longest_pair = std::max(longest_pair, text.size());
+    }
+  }
+  room_ =
+      longest_thousands + std::max(longest_hundreds + longest_pair, longest_lead + longest_order);
+}
+
+int HebrewWriter::CustomaryOrderOf(int hundreds, int tens, int units) const {
+  if (!customary_ || last_hundred_[hundreds] == 0) return -1;
+  const int value = last_hundred_[hundreds] + 10 * tens + units;
+  for (int i = 0; i < kCustomaryOrderCount; ++i) {
+    if (kCustomaryOrders[i].value == value) return i;
+  }
+  return -1;
+}
+
+char16_t* HebrewWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  const std::size_t n = sovr.size();
+  // Five or more characters end empty whatever came before: the fifth place empties the text.
+  if (n >= 5) return out;
+  const int units = DigitAt(sovr, 1), tens = DigitAt(sovr, 2), hundreds = DigitAt(sovr, 3),
+            thousands = DigitAt(sovr, 4);
+  // The place of the lowest non-zero digit.
+  const std::size_t lowest = units ? 1 : tens ? 2 : hundreds ? 3 : thousands ? 4 : 0;
+
+  // The letters below the thousands.
+  TextTable::Text lower[2];
+  const int customary = CustomaryOrderOf(hundreds, tens, units);
+  if (customary >= 0) {
+    // The customary letters hold the last hundreds letter; the 400s before it stay.
+    lower[0] = hundreds_lead_[hundreds];
+    lower[1] = customary_orders_[customary];
+  } else {
+    // The gershayim goes before the letters of the lowest non-zero digit when a place stands
+    // above it.
+    const bool mark_here = lowest != 0 && lowest < n;
+    lower[0] = hundreds_[mark_here && lowest == 3][hundreds];
+    lower[1] = pairs_[mark_here && lowest <= 2][10 * tens + units];
+  }
+  // Thousands: the letter and the geresh; a whole number of thousands puts the geresh first.
+  const bool whole = lower[0].size + lower[1].size == 0;
+
+  char16_t* const start = out;
+  out = table_.Put(thousands_[whole][thousands], out);
+  out = table_.Put(lower[0], out);
+  out = table_.Put(lower[1], out);
+  if (!avoid_at_end_) return out;
+  return start + AvoidDivineName(start, static_cast<std::size_t>(out - start));
+}
+
+std::size_t HebrewWriter::AvoidDivineName(char16_t* text, std::size_t size) const {
+  // Every replacement begins with the ten: a text without its first character keeps its
+  // letters.
+  if (ten_.empty() || five_.empty() || six_.empty() ||
+      std::u16string_view(text, size).find(ten_[0]) == std::u16string_view::npos) {
+    return size;
+  }
+  const std::u16string_view mark(&kGershayim, 1);
+  size = ReplaceFirst(text, size, {ten_, five_}, u"\u05D8\u05D5");
+  size = ReplaceFirst(text, size, {ten_, six_}, u"\u05D8\u05D6");
+  size = ReplaceFirst(text, size, {ten_, mark, five_}, u"\u05D8\u05F4\u05D5");
+  size = ReplaceFirst(text, size, {ten_, mark, six_}, u"\u05D8\u05F4\u05D6");
+  return size;
+}
+
+std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view) {
+  const HebrewWriter writer(view);
+  std::u16string text(writer.Room(), u'\0');
+  text.resize(static_cast<std::size_t>(writer.Write(sovr, text.data()) - text.data()));
   return text;
 }
 

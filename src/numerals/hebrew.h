@@ -12,8 +12,54 @@
 #include <string_view>
 
 #include "numerals/keypad_view.h"
+#include "numerals/text_table.h"
 
 namespace zarno {
+
+// Writes Hebrew numerals from a table made once for the captions and options of a keypad: the
+// letters of every digit in every place, the hundreds as the option Ispolzovat writes them,
+// and the customary orders of the option Obychay.
+class HebrewWriter {
+ public:
+  static constexpr int kCustomaryOrderCount = 6;
+
+  explicit HebrewWriter(const KeypadView& view);
+
+  // The room that Write needs at `out`.
+  std::size_t Room() const { return room_ + TextTable::kSlack; }
+
+  // Writes the numeral of `sovr` as RenderIudeyskie gives it and returns its end.
+  char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+
+ private:
+  // The row of the customary order that the lower digits take, or -1.
+  int CustomaryOrderOf(int hundreds, int tens, int units) const;
+  // 15 and 16 are never written with the letters of the divine name: rewrites the first
+  // place where the captions of ten and five (or six) follow one another, the gershayim
+  // perhaps between them, and gives the new size.
+  std::size_t AvoidDivineName(char16_t* text, std::size_t size) const;
+
+  bool mark_;       // Gershaim
+  bool customary_;  // Obychay
+  std::u16string ten_, five_, six_;
+  TextTable table_;
+  // By whether the number is a whole number of thousands, and digit: the thousands letter and
+  // the geresh.
+  TextTable::Text thousands_[2][10];
+  // By whether the gershayim goes before the lowest letters, and digit: the hundreds, and the
+  // tens with the units (15 and 16 already rewritten, unless that is left to the end).
+  TextTable::Text hundreds_[2][10];
+  TextTable::Text pairs_[2][100];
+  // By hundreds digit: the value of the last letter of the hundreds (0 when custom keeps the
+  // order), and the letters before it.
+  int last_hundred_[10] = {};
+  TextTable::Text hundreds_lead_[10];
+  TextTable::Text customary_orders_[kCustomaryOrderCount];  // the letters, and the mark if asked
+  // Whether 15 and 16 are looked for in the whole numeral: the first unit of the ten stands
+  // elsewhere than in the tens and units.
+  bool avoid_at_end_ = false;
+  std::size_t room_ = 0;  // the longest numeral
+};
 
 // The Hebrew numeral of the digit text `sovr`, with the letters from the key captions, the
 // geresh from the caption of Tysyasha, and the options Ispolzovat (final letters for 500 to

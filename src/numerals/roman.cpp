@@ -15,7 +15,8 @@
 namespace zarno {
 namespace {
 
-constexpr int kLastPosition = 6;
+constexpr int kLastPosition = RimWriter::kPositions;
+constexpr int kLastVaried = RimWriter::kVaried;
 
 // The keys of the signs in rising value: the one- and five-sign of positions 1 to 5, then
 // the one-sign of position 6. The signs of position p are the three from index 2(p - 1):
@@ -27,7 +28,6 @@ constexpr Ctl kSignKeys[2 * kLastPosition + 1] = {
     Ctl::Kiril1_500, Ctl::Glagolitsa_1000, Ctl::Rim_5000_1, Ctl::Rim_10000_1, Ctl::Rim_50000,
     Ctl::Rim_100000, Ctl::Rim_100000,      Ctl::Rim_100000,
 };
-constexpr int kSignCount = 2 * kLastPosition - 1;  // distinct signs
 
 // The signs of the group of one digit, in writing order: 0 for the one-sign, 1 for the
 // five-sign, 2 for the ten-sign. Unused places are 0.
@@ -90,7 +90,7 @@ enum Group : std::uint8_t {
 // The position each group's pass follows (the hundreds have two passes).
 constexpr int kGroupPosition[kGroupCount] = {0, 1, 2, 3, 3, 4, 5};
 
-constexpr Group GroupOf(char16_t c) {
+Group GroupOf(char16_t c) {
   switch (c) {
     case u'\u2164':  // Ⅴ
     case u'\uE101':
@@ -115,30 +115,6 @@ constexpr Group GroupOf(char16_t c) {
     default:
       return kNoGroup;
   }
-}
-
-// GroupOf as two lookup tables: all the group code points lie in U+2160..U+218F (the Roman
-// numerals block) or in U+E100..U+E10F (our private-use forms).
-template <char16_t kFirst, std::size_t kSize>
-constexpr std::array<Group, kSize> GroupTable() {
-  std::array<Group, kSize> t{};
-  for (std::size_t i = 0; i < kSize; ++i) t[i] = GroupOf(static_cast<char16_t>(kFirst + i));
-  return t;
-}
-// The bounds are block limits, not signs we write.
-constexpr char16_t kRomanBlockFirst = 0x2160;
-constexpr char16_t kPrivateFirst = 0xE100;
-constexpr auto kRomanBlockGroups = GroupTable<kRomanBlockFirst, 0x30>();
-constexpr auto kPrivateGroups = GroupTable<kPrivateFirst, 0x10>();
-
-Group FastGroupOf(char16_t c) {
-  if (c >= kRomanBlockFirst && c < kRomanBlockFirst + kRomanBlockGroups.size()) {
-    return kRomanBlockGroups[c - kRomanBlockFirst];
-  }
-  if (c >= kPrivateFirst && c < kPrivateFirst + kPrivateGroups.size()) {
-    return kPrivateGroups[c - kPrivateFirst];
-  }
-  return kNoGroup;
 }
 
 struct Pass {
@@ -177,45 +153,17 @@ struct VariantPasses {
         view.Checked(Ctl::Check_Rim_10000_2) ? Pass{{u'\u2182', 0}, u'\uE107'} : Pass{{0, 0}, 0};
   }
 
-  // A code unit as the passes can leave it: `varied` is what the pass of its group makes of
-  // it, and `position` the position that pass follows (0 when no pass reads it).
-  struct Forms {
-    char16_t plain;
-    char16_t varied;
-    int position;
-    // The code unit when written at position p, after the passes of positions p to n;
-    // `last` is the smaller of n and 5, the last position that a pass follows.
-    char16_t At(int p, int last) const {
-      return position >= p && position <= last ? varied : plain;
-    }
-  };
-
-  Forms FormsOf(char16_t c) const {
-    const Group g = FastGroupOf(c);
+  // The code unit c written at position p, after the passes of the positions p to n; `last`
+  // is the smaller of n and 5, the last position that a pass follows.
+  char16_t Apply(char16_t c, int p, int last) const {
+    const Group g = GroupOf(c);
     const Pass& pass = of[g];
     // A pass that is off reads no code unit but 0, and writes 0 back for it.
     const bool replaced = pass.from[0] == c || pass.from[1] == c;
-    return {c, replaced ? pass.to : c, kGroupPosition[g]};
+    const int position = kGroupPosition[g];
+    return replaced && position >= p && position <= last ? pass.to : c;
   }
-
-  char16_t Apply(char16_t c, int p, int last) const { return FormsOf(c).At(p, last); }
 };
-
-// RenderRim for captions of any length (the keypad's have one code unit each).
-std::u16string RenderRimAnyCaptions(std::u16string_view sovr, const KeypadView& view,
-                                    const VariantPasses& passes, int top, int last) {
-  std::u16string kiril;
-  for (int p = top; p >= 1; --p) {
-    const Ctl* keys = kSignKeys + 2 * (p - 1);
-    const GroupShape& shape = ShapesAt(p)[DigitValue(sovr[sovr.size() - p])];
-    for (int i = 0; i < shape.length; ++i) {
-      for (char16_t c : view.Caption(keys[shape.signs[i]])) {
-        kiril.push_back(passes.Apply(c, p, last));
-      }
-    }
-  }
-  return kiril;
-}
 
 // The keys in the order their captions are compared when a sign is read.
 constexpr Ctl kSignOrder[] = {
@@ -341,44 +289,55 @@ Ctl KeyOfLatin(char letter) {
 
 }  // namespace
 
-std::u16string RenderRim(std::u16string_view sovr, const KeypadView& view) {
+RimWriter::RimWriter(const KeypadView& view) {
+  const VariantPasses passes(view);
+  for (int p = 1; p <= kLastPosition; ++p) {
+    std::size_t longest = 0;
+    std::u16string before[3];                     // the signs for the last position before
+    const int lowest = std::min(p, kLastVaried);  // the lowest last position of a number
+    for (int last = lowest; last <= kLastVaried; ++last) {
+      // The three signs of the position as the passes leave them.
+      std::u16string signs[3];
+      for (int k = 0; k < 3; ++k) {
+        for (char16_t c : view.Caption(kSignKeys[2 * (p - 1) + k])) {
+          signs[k] += passes.Apply(c, p, last);
+        }
+      }
+      TextTable::Text(&groups)[10] = groups_[p - 1][last - 1];
+      if (last != lowest && std::equal(signs, signs + 3, before)) {
+        // Most positions read the same for every last position above them.
+        std::copy_n(groups_[p - 1][last - 2], 10, groups);
+        continue;
+      }
+      for (int d = 0; d <= 9; ++d) {
+        const GroupShape& shape = ShapesAt(p)[d];
+        std::u16string_view parts[4];
+        for (int i = 0; i < shape.length; ++i) parts[i] = signs[shape.signs[i]];
+        groups[d] = table_.Add(std::span(parts, shape.length));
+        longest = std::max<std::size_t>(longest, groups[d].size);
+      }
+      std::move(signs, signs + 3, before);
+    }
+    room_ += longest;
+  }
+}
+
+char16_t* RimWriter::Write(std::u16string_view sovr, char16_t* out) const {
   const std::size_t n = sovr.size();
   // The highest position stands first; positions 7 and higher write nothing.
   const int top = static_cast<int>(std::min<std::size_t>(n, kLastPosition));
-  const int last = static_cast<int>(std::min<std::size_t>(n, kLastPosition - 1));
-  const VariantPasses passes(view);
-
-  // Every sign as the passes can leave it, read once.
-  VariantPasses::Forms forms[kSignCount];
-  bool one_unit = true;  // every caption is a single code unit
-  for (int i = 0; i < kSignCount; ++i) {
-    const std::u16string_view caption = view.Caption(kSignKeys[i]);
-    one_unit = one_unit && caption.size() == 1;
-    forms[i] = passes.FormsOf(caption.empty() ? u'\0' : caption[0]);
+  const int last = static_cast<int>(std::min<std::size_t>(n, kLastVaried));
+  for (int p = top; p >= 1; --p) {
+    out = table_.Put(groups_[p - 1][last - 1][DigitValue(sovr[n - p])], out);
   }
-  if (!one_unit) return RenderRimAnyCaptions(sovr, view, passes, top, last);
+  return out;
+}
 
-  // The three signs of every position in their final form. All six positions are prepared
-  // whatever the length of the number, so that no loop here depends on it; the positions
-  // above the number write nothing.
-  char16_t signs[kLastPosition][3];
-  for (int p = 1; p <= kLastPosition; ++p) {
-    for (int k = 0; k < 3; ++k) {
-      signs[p - 1][k] = forms[std::min(2 * (p - 1) + k, kSignCount - 1)].At(p, last);
-    }
-  }
-
-  // Each group takes at most four signs. All four places are written whatever the digit,
-  // and only its length is kept: that keeps the loop free of branches on the digits.
-  char16_t kiril[4 * kLastPosition];
-  std::size_t length = 0;
-  for (int p = kLastPosition; p >= 1; --p) {
-    const int d = p <= top ? DigitValue(sovr[n - p]) : 0;
-    const GroupShape& shape = ShapesAt(p)[d];
-    for (int i = 0; i < 4; ++i) kiril[length + i] = signs[p - 1][shape.signs[i]];
-    length += shape.length;
-  }
-  return std::u16string(kiril, length);
+std::u16string RenderRim(std::u16string_view sovr, const KeypadView& view) {
+  const RimWriter writer(view);
+  std::u16string text(writer.Room(), u'\0');
+  text.resize(static_cast<std::size_t>(writer.Write(sovr, text.data()) - text.data()));
+  return text;
 }
 
 std::int64_t GetRimSignValue(char16_t c, const KeypadView& view) {

@@ -9,8 +9,36 @@
 #include <string_view>
 
 #include "numerals/keypad_view.h"
+#include "numerals/text_table.h"
 
 namespace zarno {
+
+// Writes Roman numerals from a table made once for the glyphs and boxes of a keypad: the
+// group of signs of every digit in every position, in the glyph variants that the boxes
+// choose. The passes that choose a variant follow the positions 1 to 5, and each rewrites the
+// text built so far, so a group also depends on how far above it the number goes (the
+// ten-sign that a 9 borrows is rewritten only when the number has the next position): the
+// table holds every group for every last position that a pass follows.
+class RimWriter {
+ public:
+  static constexpr int kPositions = 6;  // positions written; the higher ones write nothing
+  static constexpr int kVaried = 5;     // the last position that a pass follows
+
+  explicit RimWriter(const KeypadView& view);
+
+  // The room that Write needs at `out`.
+  std::size_t Room() const { return room_ + TextTable::kSlack; }
+
+  // Writes the numeral of `sovr` as RenderRim gives it and returns its end.
+  char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+
+ private:
+  TextTable table_;
+  // By position, last varied position (the smaller of the number's length and kVaried) and
+  // digit; only the entries that a number reaching the position can use are filled.
+  TextTable::Text groups_[kPositions][kVaried][10];
+  std::size_t room_ = 0;  // the longest numeral
+};
 
 // The Roman numeral of the digit text `sovr`, built from the key captions and rewritten with
 // the glyph variants that the check boxes select. Applies no limit: a number above 399999

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "base/number.h"
 #include "numerals/captions.h"
 
 namespace zarno {
@@ -84,104 +85,6 @@ constexpr char16_t kEndMark[10] = {0,         0,         u'\uE075', u'\u0483', u
                                    u'\uE077', u'\uE078', u'\uE079', u'\uE060', 0};
 
 }  // namespace
-
-KirilWriter::KirilWriter(const KeypadView& keys, bool glagolitic, bool style2)
-    : glagolitic_(glagolitic), style2_(style2) {
-  auto letter = [&](int value, bool box_only) {
-    return Note(keys.Caption(LetterKey(value, keys, glagolitic, box_only)));
-  };
-  for (int d = 1; d <= 9; ++d) {
-    unit_[d] = letter(d, false);
-    ten_[d] = letter(10 * d, false);
-    hundred_[d] = letter(100 * d, false);
-    myriad_ten_[d] = letter(10 * d, true);
-    myriad_unit_[d] = letter(d, true);
-    hundred_thousand_[d] = d == 5 ? Note(keys.Caption(Ctl::Kiril1_500)) : hundred_[d];
-  }
-  glagolitic_thousand_[1] = Note(keys.Caption(Ctl::Glagolitsa_1000));
-  glagolitic_thousand_[2] = Note(keys.Caption(Ctl::Glagolitsa_2000));
-  sign_ = Note(keys.Caption(Ctl::Tysyasha));
-  // The panels carry their sign as the second character of the caption.
-  auto second = [](std::u16string_view s) {
-    return s.size() > 1 ? s.substr(1, 1) : s.substr(0, 0);
-  };
-  ten_thousands_ = second(keys.Caption(Ctl::x10000));
-  hundred_thousands_ = second(keys.Caption(Ctl::x100000));
-}
-
-std::u16string_view KirilWriter::Note(std::u16string_view caption) {
-  longest_ = std::max(longest_, caption.size());
-  return caption;
-}
-
-char16_t* KirilWriter::WritePlain(std::u16string_view sovr, char16_t* out) const {
-  const std::size_t n = sovr.size();
-  auto digit = [&](std::size_t rank) {
-    const char16_t c = sovr[n - rank];
-    return c >= u'0' && c <= u'9' ? c - u'0' : 0;
-  };
-  auto put = [&out](std::u16string_view s) { out = Copy(s, out); };
-  // A Glagolitic thousands digit other than 1 or 2 ends the rendering, even before the check
-  // of the length.
-  if (glagolitic_ && n >= 4 && digit(4) != 1 && digit(4) != 2) return nullptr;
-  if (n >= 7) return out;  // seven digits and more are not written
-  for (std::size_t rank = n; rank >= 1; --rank) {
-    const int d = digit(rank);
-    switch (rank) {
-      case 6:
-        if (!d) break;
-        if (!style2_) {
-          put(sign_);
-          put(hundred_thousand_[d]);
-        } else {
-          put(myriad_unit_[d]);
-          put(hundred_thousands_);
-        }
-        break;
-      case 5:
-        if (!d) break;
-        if (!style2_) {
-          put(sign_);
-          put(myriad_ten_[d]);
-        } else {
-          if (n > 5) put(u" ");
-          put(myriad_unit_[d]);
-          put(ten_thousands_);
-        }
-        break;
-      case 4:
-        if (glagolitic_) {
-          put(glagolitic_thousand_[d]);
-        } else if (d) {
-          put(sign_);
-          put(unit_[d]);
-        }
-        break;
-      case 3:
-        put(hundred_[d]);
-        break;
-      case 2:
-        // 11 to 19 read units first: the letter of 10 goes after the units.
-        if (d != 1) put(ten_[d]);
-        break;
-      case 1:
-        put(unit_[d]);
-        if (n >= 2 && sovr[n - 2] == u'1') put(ten_[1]);
-        break;
-    }
-  }
-  return out;
-}
-
-std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const KeypadView& keys,
-                                               bool glagolitic, bool style2) {
-  const KirilWriter writer(keys, glagolitic, style2);
-  std::u16string text(writer.MaxPlain(), u'\0');
-  const char16_t* end = writer.WritePlain(sovr, text.data());
-  if (end == nullptr) return std::nullopt;
-  text.resize(end - text.data());
-  return text;
-}
 
 namespace {
 
@@ -275,18 +178,24 @@ char16_t* InnerDots(std::u16string_view p, const DressOptions& o, char16_t* out)
   return out;
 }
 
+// Whether the character c takes the mark of style 1 after it (when no sign follows).
+bool TakesMark(char16_t c, const DressOptions& o) {
+  return c != o.thousands_sign && c != kTenThousandsSign && c != kHundredThousandsSign &&
+         c != kLowDot && c != kDot && c != u' ';
+}
+
+// Whether the character c takes the mark off the letter before it: the ten- and
+// hundred-thousands signs stand round their letter, and a space ends the letters.
+bool TakesMarkOff(char16_t c) {
+  return c == kTenThousandsSign || c == kHundredThousandsSign || c == u' ';
+}
+
 // `c` with the mark of style 1 after every letter, written to `out`; gives the end.
 char16_t* MarkEveryLetter(std::u16string_view c, const DressOptions& o, char16_t* out) {
-  const char16_t s = o.thousands_sign;
   for (std::size_t i = 0; i < c.size(); ++i) {
     *out++ = c[i];
-    const bool no_mark_here = c[i] == s || c[i] == kTenThousandsSign ||
-                              c[i] == kHundredThousandsSign || c[i] == kLowDot || c[i] == kDot ||
-                              c[i] == u' ';
-    const char16_t next = i + 1 < c.size() ? c[i + 1] : u'\0';
-    const bool sign_follows =
-        next == kTenThousandsSign || next == kHundredThousandsSign || next == u' ';
-    if (!no_mark_here && !sign_follows) *out++ = MarkAfter(c[i], o.glagolitic);
+    const bool sign_follows = i + 1 < c.size() && TakesMarkOff(c[i + 1]);
+    if (TakesMark(c[i], o) && !sign_follows) *out++ = MarkAfter(c[i], o.glagolitic);
   }
   return out;
 }
@@ -351,6 +260,186 @@ struct DressParts {
 std::u16string_view WriteDressed(std::u16string_view plain, const DressOptions& o, char16_t* room) {
   const DressParts parts(plain, o, o.mark_width == 1, room);
   return Finish(parts.Body(o, o.mark_width), o, o.mark_width, parts.finished);
+}
+
+KirilWriter::KirilWriter(const KeypadView& keys, bool glagolitic, bool style2)
+    : glagolitic_(glagolitic), style2_(style2) {
+  FillPlain(keys);
+  room_ = longest_plain_ + DressRoom(longest_plain_) + TextTable::kSlack;
+}
+
+KirilWriter::KirilWriter(const KeypadView& keys, bool glagolitic, bool style2,
+                         const DressOptions& dress)
+    : KirilWriter(keys, glagolitic, style2) {
+  dress_ = dress;
+  if (!dress.dots && (!dress.numeral_mark || dress.mark_width == 1)) FillPairs();
+}
+
+void KirilWriter::FillPlain(const KeypadView& keys) {
+  // The captions of every digit as the boxes choose them, and as the boxes alone choose them
+  // (for the ten and hundred thousands).
+  std::u16string_view unit[10], ten[10], hundred[10], myriad_unit[10], myriad_ten[10];
+  for (int d = 1; d <= 9; ++d) {
+    auto letter = [&](int value, bool box_only) {
+      return keys.Caption(LetterKey(value, keys, glagolitic_, box_only));
+    };
+    unit[d] = letter(d, false);
+    ten[d] = letter(10 * d, false);
+    hundred[d] = letter(100 * d, false);
+    myriad_unit[d] = letter(d, true);
+    myriad_ten[d] = letter(10 * d, true);
+  }
+  const std::u16string_view sign = keys.Caption(Ctl::Tysyasha);
+  // The panels carry their sign as the second character of the caption.
+  auto second = [](std::u16string_view s) {
+    return s.size() > 1 ? s.substr(1, 1) : s.substr(0, 0);
+  };
+  const std::u16string_view ten_thousands = second(keys.Caption(Ctl::x10000));
+  const std::u16string_view hundred_thousands = second(keys.Caption(Ctl::x100000));
+  const std::u16string_view glagolitic_thousand[3] = {u"", keys.Caption(Ctl::Glagolitsa_1000),
+                                                      keys.Caption(Ctl::Glagolitsa_2000)};
+
+  const TextTable::Text none = table_.Add(u"");
+  for (int d = 0; d <= 9; ++d) {
+    auto text = [&](int place, int form) -> TextTable::Text& {
+      return places_[place - 1][form][d];
+    };
+    const bool any = d != 0;  // a digit 0 writes nothing but the ten of a teen
+    const std::u16string_view hundred_thousand =
+        d == 5 ? keys.Caption(Ctl::Kiril1_500) : hundred[d];
+    text(6, 0) = !any      ? none
+                 : style2_ ? table_.Add({myriad_unit[d], hundred_thousands})
+                           : table_.Add({sign, hundred_thousand});
+    text(5, 0) = !any      ? none
+                 : style2_ ? table_.Add({myriad_unit[d], ten_thousands})
+                           : table_.Add({sign, myriad_ten[d]});
+    // In the second style a space parts the ten thousands from the hundred thousands.
+    text(5, 1) = any && style2_ ? table_.Add({u" ", myriad_unit[d], ten_thousands}) : text(5, 0);
+    // Glagolitic writes one letter for a thousand and one for two thousand.
+    if (glagolitic_) {
+      text(4, 0) = d <= 2 ? table_.Add(glagolitic_thousand[d]) : none;
+    } else {
+      text(4, 0) = any ? table_.Add({sign, unit[d]}) : none;
+    }
+    text(3, 0) = table_.Add(hundred[d]);
+    // 11 to 19 read units first: the letter of 10 goes after the units.
+    text(2, 0) = d != 1 ? table_.Add(ten[d]) : none;
+    text(1, 0) = table_.Add(unit[d]);
+    text(1, 1) = table_.Add({unit[d], ten[1]});
+    for (int place : {2, 3, 4, 6}) text(place, 1) = text(place, 0);
+  }
+  // The longest letters: the longest of every place.
+  for (const auto& place : places_) {
+    std::size_t longest = 0;
+    for (const auto& form : place) {
+      for (const TextTable::Text& t : form) longest = std::max<std::size_t>(longest, t.size);
+    }
+    longest_plain_ += longest;
+  }
+}
+
+void KirilWriter::FillPairs() {
+  std::u16string bare;
+  std::u16string dressed;
+  std::size_t longest[3] = {};
+  for (int pair = 0; pair < 3; ++pair) {
+    const int low = 2 * pair + 1;  // the place of the lower digit
+    for (int form = 0; form < (pair == 2 ? 2 : 1); ++form) {
+      for (int digits = 0; digits < 100; ++digits) {
+        const int high_digit = digits / 10;
+        const int low_digit = digits % 10;
+        // The units take the form of a teen after a ten; the ten thousands their own form.
+        const int low_form = pair == 0 ? high_digit == 1 : form;
+        bare = table_.View(places_[low][0][high_digit]);
+        bare += table_.View(places_[low - 1][low_form][low_digit]);
+        if (dress_.numeral_mark) {
+          dressed.resize(2 * bare.size());
+          dressed.resize(static_cast<std::size_t>(MarkEveryLetter(bare, dress_, dressed.data()) -
+                                                  dressed.data()));
+        } else {
+          dressed = bare;
+        }
+        Piece& piece = pairs_[pair][form][digits];
+        piece.opens_with_sign = !bare.empty() && TakesMarkOff(bare.front());
+        piece.ends_with_mark =
+            dress_.numeral_mark && !bare.empty() && TakesMark(bare.back(), dress_);
+        piece.text = table_.Add(dressed);
+        longest[pair] = std::max(longest[pair], dressed.size());
+      }
+    }
+  }
+  room_ = std::max(room_, longest[0] + longest[1] + longest[2] + TextTable::kSlack);
+  paired_ = true;
+}
+
+bool KirilWriter::Ends(std::u16string_view sovr) const {
+  // A Glagolitic thousands digit other than 1 or 2 ends the rendering, even before the check
+  // of the length.
+  if (!glagolitic_ || sovr.size() < 4) return false;
+  const char16_t thousands = sovr[sovr.size() - 4];
+  return thousands != u'1' && thousands != u'2';
+}
+
+char16_t* KirilWriter::WritePlain(std::u16string_view sovr, char16_t* out) const {
+  if (Ends(sovr)) return nullptr;
+  const std::size_t n = sovr.size();
+  if (n >= 7) return out;  // seven digits and more are not written
+  auto digit = [&](std::size_t place) {
+    const char16_t c = sovr[n - place];
+    return c >= u'0' && c <= u'9' ? c - u'0' : 0;
+  };
+  const int teen = n >= 2 && digit(2) == 1;
+  for (std::size_t place = n; place >= 1; --place) {
+    const int form = place == 1 ? teen : place == 5 ? n > 5 : 0;
+    out = table_.Put(places_[place - 1][form][digit(place)], out);
+  }
+  return out;
+}
+
+char16_t* KirilWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  if (paired_) return WritePairs(sovr, out);
+  // The other mark styles and the dots: the letters behind the room of their dressing, then
+  // the dressing, moved to the start.
+  char16_t* const plain = out + DressRoom(longest_plain_);
+  const char16_t* const end = WritePlain(sovr, plain);
+  if (end == nullptr) return nullptr;
+  DressOptions with_value = dress_;
+  with_value.value = ParseInt32(sovr);
+  const std::u16string_view text =
+      WriteDressed({plain, static_cast<std::size_t>(end - plain)}, with_value, out);
+  std::char_traits<char16_t>::move(out, text.data(), text.size());
+  return out + text.size();
+}
+
+char16_t* KirilWriter::WritePairs(std::u16string_view sovr, char16_t* out) const {
+  if (Ends(sovr)) return nullptr;
+  const std::size_t n = sovr.size();
+  if (n >= 7) return out;  // seven digits and more are not written
+  int digit[8] = {};       // by place, 1 for the units; 0 above the number
+  for (std::size_t place = 1; place <= n; ++place) {
+    const char16_t c = sovr[n - place];
+    digit[place] = c >= u'0' && c <= u'9' ? c - u'0' : 0;
+  }
+  bool mark_before = false;  // the last unit written is a mark after a letter
+  for (std::size_t pair = (n + 1) / 2; pair-- > 0;) {
+    const int form = pair == 2 && n > 5;
+    const Piece& piece = pairs_[pair][form][10 * digit[2 * pair + 2] + digit[2 * pair + 1]];
+    // A sign that stands round its letter takes the mark off the letter before it.
+    out -= mark_before && piece.opens_with_sign;
+    out = table_.Put(piece.text, out);
+    mark_before = piece.text.size != 0 ? piece.ends_with_mark : mark_before;
+  }
+  return out;
+}
+
+std::optional<std::u16string> RenderKirilPlain(std::u16string_view sovr, const KeypadView& keys,
+                                               bool glagolitic, bool style2) {
+  const KirilWriter writer(keys, glagolitic, style2);
+  std::u16string text(writer.Room(), u'\0');
+  const char16_t* end = writer.WritePlain(sovr, text.data());
+  if (end == nullptr) return std::nullopt;
+  text.resize(static_cast<std::size_t>(end - text.data()));
+  return text;
 }
 
 Dressed DecorateKiril(std::u16string_view plain, const DressOptions& options) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "numerals/keypad_view.h"
+#include "numerals/text_table.h"
 
 namespace zarno {
 
@@ -21,37 +22,6 @@ inline constexpr char16_t kTenThousandsSign = u'\uE070';
 inline constexpr char16_t kHundredThousandsSign = u'\uE085';
 inline constexpr char16_t kDot = u'\u2027';
 inline constexpr char16_t kLowDot = u'\uE130';
-
-// The glyphs of a Cyrillic or Glagolitic keypad gathered once, to write the letters of many
-// numbers: the letter of every digit in every place and the signs, in a table that the
-// writing walks. `glagolitic` is any system but Cyrillic (the thousands are then the two
-// Glagolitic letters); `style2` is the second way of writing ten and hundred thousands.
-// The writer keeps views of the captions: the glyph store must outlive it, unchanged.
-class KirilWriter {
- public:
-  KirilWriter(const KeypadView& keys, bool glagolitic, bool style2);
-
-  // The most code units that WritePlain writes.
-  std::size_t MaxPlain() const { return 12 * std::max<std::size_t>(longest_, 1); }
-
-  // Writes the letters of `sovr` to `out` (room for MaxPlain() units) and gives the end;
-  // nullptr when a Glagolitic thousands digit other than 1 or 2 ends the rendering. Seven
-  // digits and more write nothing.
-  char16_t* WritePlain(std::u16string_view sovr, char16_t* out) const;
-
- private:
-  std::u16string_view Note(std::u16string_view caption);
-
-  bool glagolitic_;
-  bool style2_;
-  std::size_t longest_ = 0;  // the longest caption noted
-  // By digit (0 writes nothing): the letters of units, tens and hundreds; tens and units of
-  // the ten and hundred thousands as their boxes choose them; the hundred thousands.
-  std::u16string_view unit_[10], ten_[10], hundred_[10];
-  std::u16string_view myriad_ten_[10], myriad_unit_[10], hundred_thousand_[10];
-  std::u16string_view glagolitic_thousand_[3];
-  std::u16string_view sign_, ten_thousands_, hundred_thousands_;
-};
 
 // The letters of the number in Sovr, built from the right with the glyphs of the keypad
 // captions. `glagolitic` is any system but Cyrillic (the thousands are then the two
@@ -91,6 +61,61 @@ constexpr std::size_t DressRoom(std::size_t n) { return 10 * n + 4; }
 // (DressRoom(plain.size()) units); the text given lies in `room`.
 std::u16string_view WriteDressed(std::u16string_view plain, const DressOptions& options,
                                  char16_t* room);
+
+// Writes Cyrillic or Glagolitic numerals from a table made once for the glyphs of a keypad:
+// the letters of every digit in every place, with the signs of the thousands, bare and (for a
+// writer that dresses them) with the numeral marks of style 1. `glagolitic` is any system but
+// Cyrillic (the thousands are then the two Glagolitic letters); `style2` is the second way of
+// writing ten and hundred thousands. The writer keeps no view of the keypad.
+class KirilWriter {
+ public:
+  // A writer of the letters alone (WritePlain).
+  KirilWriter(const KeypadView& keys, bool glagolitic, bool style2);
+  // A writer that also dresses them as `dress` asks (Write). Its value is not read: Write
+  // takes it from the number.
+  KirilWriter(const KeypadView& keys, bool glagolitic, bool style2, const DressOptions& dress);
+
+  // The room that WritePlain and Write need at `out`.
+  std::size_t Room() const { return room_; }
+
+  // Writes the letters of `sovr` and gives the end; nullptr when a Glagolitic thousands digit
+  // other than 1 or 2 ends the rendering. Seven digits and more write nothing.
+  char16_t* WritePlain(std::u16string_view sovr, char16_t* out) const;
+
+  // Writes the numeral of `sovr` as the output shows it: the letters dressed as WriteDressed
+  // dresses them (a writer of the letters alone dresses them as DressOptions does by default,
+  // the slow way). nullptr as for WritePlain.
+  char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+
+ private:
+  // The dressed letters of two places for their two digits.
+  struct Piece {
+    TextTable::Text text;
+    bool opens_with_sign = false;  // begins with a sign that takes the mark off the letter before
+    bool ends_with_mark = false;   // its last unit is a mark set after a letter
+  };
+  void FillPlain(const KeypadView& keys);
+  // The pairs of places in their dress, when it is no more than the marks of style 1.
+  void FillPairs();
+  bool Ends(std::u16string_view sovr) const;
+  char16_t* WritePairs(std::u16string_view sovr, char16_t* out) const;
+
+  bool glagolitic_;
+  bool style2_;
+  DressOptions dress_;
+  TextTable table_;
+  // The bare letters (with the signs of the thousands) by place (0 for the units), form and
+  // digit. The second form is that of the units after a ten (the teens), and of the ten
+  // thousands of the second style below hundred thousands (after a space); the other places
+  // read the same in both.
+  TextTable::Text places_[6][2][10];
+  // The dressed letters by pair of places (0 for the tens and units), form and the two
+  // digits; the second form is that of the ten thousands below hundred thousands.
+  Piece pairs_[3][2][100];
+  bool paired_ = false;            // the pairs are filled
+  std::size_t longest_plain_ = 0;  // the longest letters WritePlain writes
+  std::size_t room_ = 0;
+};
 
 // The numeral mark that style 1 sets after one letter.
 char16_t MarkAfter(char16_t letter, bool glagolitic);

@@ -202,6 +202,9 @@ TEST(IudeyskieRender, FifteenRuleMatchesTheCaptions) {
   // Only the first place where a pattern occurs is rewritten.
   keypad.SetCaption(Ctl::Kiril1_10, u"י").SetCaption(Ctl::Kiril1_1, u"יהיה");
   EXPECT_EQ(RenderIudeyskie(u"1", keypad.View()), u"טויה");
+  // The thousands are searched too: here the thousands letter holds the pattern.
+  EXPECT_EQ(RenderIudeyskie(u"1000", keypad.View()), u"׳טויה");
+  EXPECT_EQ(RenderIudeyskie(u"1002", keypad.View()), u"טויה׳״ב");
 }
 
 TEST(IudeyskieRoundTrip, OneToTheLimitWithEveryOption) {
