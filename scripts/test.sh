@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
-cmake --preset dev -DZARNO_TESTS=ON -DZARNO_GUI=ON -DZARNO_BENCH=ON >/dev/null
+cmake --preset dev -DZARNO_TESTS=ON -DZARNO_GUI=ON -DZARNO_BENCH=ON -DZARNO_WERROR="${ZARNO_WERROR:-OFF}" >/dev/null
 cmake --build --preset dev
 ctest --preset dev -j2 --timeout 300

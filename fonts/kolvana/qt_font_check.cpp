@@ -94,7 +94,8 @@ QString drawnFrom(const QFont &font, const QString &base, char32_t cp) {
   layout.beginLayout();
   layout.createLine();
   layout.endLayout();
-  for (const QGlyphRun &run : layout.glyphRuns(base.size(), text.size() - base.size()))
+  for (const QGlyphRun &run :
+       layout.glyphRuns(static_cast<int>(base.size()), static_cast<int>(text.size() - base.size())))
     return run.rawFont().familyName();
   return QString();
 }

@@ -247,8 +247,8 @@ std::optional<MainWindow::OutputPart> MainWindow::PartToCopy() const {
 void MainWindow::CopyCommand() {
   const std::optional<OutputPart> part = PartToCopy();
   if (!part) return;
-  if (auto data = OutputMimeData(OutputOf(part->output), part->start, part->end)) {
-    QApplication::clipboard()->setMimeData(data.release());
+  if (auto mime = OutputMimeData(OutputOf(part->output), part->start, part->end)) {
+    QApplication::clipboard()->setMimeData(mime.release());
   }
 }
 

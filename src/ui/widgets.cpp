@@ -280,7 +280,7 @@ QMimeData* RichOutput::createMimeDataFromSelection() const {
 
 void RichOutput::CopySelection() {
   if (!HasSelection()) return;
-  if (QMimeData* data = createMimeDataFromSelection()) QApplication::clipboard()->setMimeData(data);
+  if (QMimeData* mime = createMimeDataFromSelection()) QApplication::clipboard()->setMimeData(mime);
 }
 
 void RichOutput::contextMenuEvent(QContextMenuEvent* event) { menu_->exec(event->globalPos()); }

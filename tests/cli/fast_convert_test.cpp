@@ -297,7 +297,9 @@ INSTANTIATE_TEST_SUITE_P(EverySystem, FastConvertMatchesWindow,
                                            NumeralSystem::kArmen, NumeralSystem::kGruz,
                                            NumeralSystem::kGrekIonich, NumeralSystem::kGrekAttich,
                                            NumeralSystem::kMaya, NumeralSystem::kIudeyskie),
-                         [](const auto& info) { return std::string(Name(RadioOf(info.param))); });
+                         [](const auto& param_info) {
+                           return std::string(Name(RadioOf(param_info.param)));
+                         });
 
 TEST(FastConvertDigits, EveryDigitSetWritesWhatTheWindowShows) {
   std::vector<std::string> lines = kOddLines;

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"Utf16", Utf16Le("Kirillitsa_Font_Name=DejaVu Sans\r\nKiril_Font_Size=20\r\n")},
         DamagedCase{"OnlyUnknownKeys", "kiril_font_size=20\r\nSize=20\r\n[Fonts]\r\n"},
         DamagedCase{"KeyWithBlanks", " Kiril_Font_Size=20\r\nKiril_Font_Size =20\r\n"}),
-    [](const ::testing::TestParamInfo<DamagedCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<DamagedCase>& param_info) { return param_info.param.name; });
 
 TEST(DamagedSettings, OneKeyMakesTheFileGoodAsBefore) {
   // A file with at least one of the sixteen keys is read as always, a bad number included.

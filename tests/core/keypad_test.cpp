@@ -84,7 +84,9 @@ INSTANTIATE_TEST_SUITE_P(Systems, AdditiveKeypad,
                                            NumeralSystem::kArmen, NumeralSystem::kGruz,
                                            NumeralSystem::kGrekIonich, NumeralSystem::kGrekAttich,
                                            NumeralSystem::kIudeyskie),
-                         [](const auto& info) { return std::string(Name(RadioOf(info.param))); });
+                         [](const auto& param_info) {
+                           return std::string(Name(RadioOf(param_info.param)));
+                         });
 
 // ---- Roman: each key writes its sign; signs written largest first add up ------------------
 
@@ -190,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeySequence{"RanksFirstAreRefused", {Ctl::Kiril1_100, Ctl::Glagolitsa_1000}, u""},
         KeySequence{
             "RankAfterRankIsRefused", {Ctl::Kiril1_2, Ctl::Kiril1_100, Ctl::Kiril1_10}, u"200"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param_info) { return std::string(param_info.param.name); });
 
 bool IsChineseRank(std::int64_t value) {
   return value == 10 || value == 100 || value == 1000 || value == 10000 || value == 100000000;
@@ -334,7 +336,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Panels,
                                                      {Ctl::Tysyasha},
                                                      Ctl::Kiril1_3,
                                                      u"3005"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST(PanelsToggle, ASecondClickReleasesThePanel) {
   for (NumeralSystem system : {NumeralSystem::kKiril, NumeralSystem::kGrekIonich}) {
@@ -371,7 +373,9 @@ INSTANTIATE_TEST_SUITE_P(Systems, RoundTrip,
                                            NumeralSystem::kArmen, NumeralSystem::kGruz,
                                            NumeralSystem::kGrekIonich, NumeralSystem::kGrekAttich,
                                            NumeralSystem::kMaya, NumeralSystem::kIudeyskie),
-                         [](const auto& info) { return std::string(Name(RadioOf(info.param))); });
+                         [](const auto& param_info) {
+                           return std::string(Name(RadioOf(param_info.param)));
+                         });
 
 // ---- The Hebrew option "обычай" ------------------------------------------------------------
 
