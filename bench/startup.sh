@@ -24,13 +24,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own, so that the first window mapped on it is the program's.
+# A display of our own, so that the first window mapped on it is the program's. Without
+# -noreset Xvfb resets itself whenever its last client leaves, and a program started during
+# that reset finds no display.
 display=""
 for n in $(seq 90 140); do
   if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=":$n"; break; fi
 done
 [[ -n $display ]] || { echo "startup.sh: no free display number" >&2; exit 2; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.05; done
 export DISPLAY=$display
