@@ -21,6 +21,7 @@
 #include <QStringListModel>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <algorithm>
 
 #include "core/numeral_systems.h"
@@ -135,6 +136,30 @@ std::vector<QRect> ValueLabelCandidates(const QRect& key, const QSize& size,
   return candidates;
 }
 
+// Calls `then` once, as soon as the first paint of `widget` (and of the window it is in) is
+// done.
+void CallAfterFirstPaint(QWidget* widget, std::function<void()> then) {
+  class Watch : public QObject {
+   public:
+    Watch(QWidget* widget, std::function<void()> then) : QObject(widget), then_(std::move(then)) {
+      widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // Queued behind the paint and the flush of the whole window.
+        QTimer::singleShot(0, parent(), std::move(then_));
+        deleteLater();
+      }
+      return false;
+    }
+
+   private:
+    std::function<void()> then_;
+  };
+  new Watch(widget, std::move(then));
+}
+
 }  // namespace
 
 MainWindow::MainWindow(HostDialogs dialogs, QWidget* parent) : QMainWindow(parent) {
@@ -175,6 +200,13 @@ MainWindow::MainWindow(HostDialogs dialogs, QWidget* parent) : QMainWindow(paren
   // The keys stand above the frame and the lines, the value labels above nothing else.
   model_->FormCreate();
   Sync();
+  // The font boxes stand right of the narrow window that shows at start: their lists and edits
+  // are made after the first paint, or as soon as the window is widened.
+  CallAfterFirstPaint(surface_, [this] {
+    if (font_boxes_made_) return;
+    MakeFontBoxes();
+    Sync();
+  });
 }
 
 void MainWindow::BuildCommands() {
@@ -208,9 +240,34 @@ void MainWindow::BuildCommands() {
     addAction(action);
   }
 
+  WatchCopyKeys(surface_);
+}
+
+void MainWindow::WatchCopyKeys(QWidget* root) {
   // The fields that take Ctrl+C for their own selection ask the window first.
-  for (QWidget* w : surface_->findChildren<QWidget*>()) {
+  for (QWidget* w : root->findChildren<QWidget*>()) {
     if (w->focusPolicy() != Qt::NoFocus) w->installEventFilter(this);
+  }
+}
+
+void MainWindow::MakeFontBoxes() {
+  font_boxes_made_ = true;
+  for (int i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Ctl>(i);
+    if (KindOf(c) != ControlKind::kFontBox) continue;
+    auto* box = static_cast<QComboBox*>(widgets_[i]);
+    // Nothing the box does here is a choice of the user's.
+    const QSignalBlocker block(box);
+    // The font first, the list after: a box lays out every entry of its list again each time
+    // its font changes.
+    box->setFont(FontOf(c, model_->State(c)));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMaxVisibleItems(25);
+    box->lineEdit()->setMaxLength(static_cast<int>(kFontBoxMaxLength));
+    box->setModel(font_list_model_);
+    WatchCopyKeys(box);
+    mirrored_[i].reset();  // the next mirroring shows the box whole
   }
 }
 
@@ -454,16 +511,9 @@ QWidget* MainWindow::CreateControl(Ctl c) {
       w->setToolTip(AccessibleNameOf(c));
       break;
     }
-    case ControlKind::kFontBox: {
-      auto* box = new QComboBox(surface_);
-      box->setEditable(true);
-      box->setInsertPolicy(QComboBox::NoInsert);
-      box->setMaxVisibleItems(25);
-      box->lineEdit()->setMaxLength(static_cast<int>(kFontBoxMaxLength));
-      box->setModel(font_list_model_);
-      w = box;
+    case ControlKind::kFontBox:
+      w = new QComboBox(surface_);  // the rest in MakeFontBoxes
       break;
-    }
   }
   w->setObjectName(NameOf(c));
   QString accessible = AccessibleNameOf(c);
@@ -530,18 +580,6 @@ void MainWindow::ConnectControl(Ctl c, QWidget* w) {
   }
 }
 
-void MainWindow::AttachChooser(Dr10ZnakWindow* chooser) {
-  chooser_ = chooser;
-  connect(chooser, &Dr10ZnakWindow::rowClicked, this, [this](int row) {
-    Forward(std::nullopt, [this, row] { model_->ChooseDigitSetRow(row); });
-  });
-  connect(chooser, &Dr10ZnakWindow::closedByUser, this, [this] {
-    model_->HideChooser();
-    mirrored_chooser_shown_ = false;
-  });
-  Sync();
-}
-
 void MainWindow::Forward(std::optional<Ctl> source, const std::function<void()>& event) {
   event();
   if (source) mirrored_[Index(*source)].reset();
@@ -563,6 +601,7 @@ QFont MainWindow::FontOf(Ctl c, const ControlState& s) const {
 
 void MainWindow::Sync() {
   syncing_ = true;
+  if (!font_boxes_made_ && model_->WindowWidth() > kNarrowWidth) MakeFontBoxes();
   MirrorFontList();
   bool keypad_moved = false;
   bool kiril_changed = false;
@@ -595,17 +634,7 @@ void MainWindow::Sync() {
     mirrored_spin_ = model_->SpinValue();
     spin->setValue(mirrored_spin_);
   }
-  if (chooser_ != nullptr && model_->ChooserShown() != mirrored_chooser_shown_) {
-    mirrored_chooser_shown_ = model_->ChooserShown();
-    if (mirrored_chooser_shown_) {
-      chooser_->Refresh(ToQ(model_->Text(Ctl::FontArab1)), ToQ(model_->Text(Ctl::FontArab2)));
-      chooser_->show();
-      chooser_->raise();
-      chooser_->activateWindow();
-    } else {
-      chooser_->hide();
-    }
-  }
+  if (model_->ChooserShown() != mirrored_chooser_shown_) MirrorChooser();
   if (model_->FocusSovrRequests() != seen_focus_requests_) {
     seen_focus_requests_ = model_->FocusSovrRequests();
     auto* sovr = static_cast<QLineEdit*>(Widget(Ctl::Sovr));
@@ -617,6 +646,7 @@ void MainWindow::Sync() {
 
 void MainWindow::Apply(Ctl c, const ControlState* old, const ControlState& now) {
   QWidget* w = Widget(c);
+  if (KindOf(c) == ControlKind::kFontBox && !font_boxes_made_) return;
   const QSignalBlocker block(w);
   const Rect place = now.place.w > 0 ? now.place : DesignPlace(c);
   if (!old || old->place != now.place) w->setGeometry(ToQ(place));
@@ -798,6 +828,29 @@ void MainWindow::PlaceValueLabels() {
   // The others from the last key back, so that a label that moves left of its box leaves the
   // room right of the box before it to that box's own label.
   for (auto it = aside.rbegin(); it != aside.rend(); ++it) place_label(*it, false);
+}
+
+void MainWindow::MirrorChooser() {
+  mirrored_chooser_shown_ = model_->ChooserShown();
+  if (!mirrored_chooser_shown_) {
+    if (chooser_ != nullptr) chooser_->hide();
+    return;
+  }
+  if (chooser_ == nullptr) {
+    // Its hundreds of rows and digits are made when it is first wanted, not at start.
+    chooser_ = std::make_unique<Dr10ZnakWindow>();
+    connect(chooser_.get(), &Dr10ZnakWindow::rowClicked, this, [this](int row) {
+      Forward(std::nullopt, [this, row] { model_->ChooseDigitSetRow(row); });
+    });
+    connect(chooser_.get(), &Dr10ZnakWindow::closedByUser, this, [this] {
+      model_->HideChooser();
+      mirrored_chooser_shown_ = false;
+    });
+  }
+  chooser_->Refresh(ToQ(model_->Text(Ctl::FontArab1)), ToQ(model_->Text(Ctl::FontArab2)));
+  chooser_->show();
+  chooser_->raise();
+  chooser_->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -35,9 +35,9 @@ class MainWindow : public QMainWindow {
   QWidget* Widget(Ctl c) const { return widgets_[Index(c)]; }
   QLabel* ValueLabel(Ctl key) const { return value_labels_[Index(key)]; }
 
-  // The chooser that Button4 shows; the main window answers its row clicks.
-  void AttachChooser(Dr10ZnakWindow* chooser);
-  Dr10ZnakWindow* Chooser() const { return chooser_; }
+  // The digit-set chooser that Button4 shows, a window of its own that the main window answers;
+  // made the first time it is shown (null until then) and kept until the main window goes.
+  Dr10ZnakWindow* Chooser() const { return chooser_.get(); }
 
   // Brings every widget up to date from the model.
   void Sync();
@@ -74,6 +74,11 @@ class MainWindow : public QMainWindow {
   std::optional<OutputPart> SelectedPart(Ctl output) const;
   std::optional<OutputPart> PartToCopy() const;
   void BuildCommands();
+  // Lets the window see Ctrl+C first in every field under `root` that takes the focus.
+  void WatchCopyKeys(QWidget* root);
+  // Makes the font boxes editable, with the font list; they show their state at the next
+  // mirroring.
+  void MakeFontBoxes();
   // The Tab order in reading order: the number, the outputs, the systems, the keypad as it
   // stands row by row, the digit strip, then the settings.
   void OrderTabs();
@@ -90,12 +95,13 @@ class MainWindow : public QMainWindow {
   void MirrorOutput(Ctl c);
   void MirrorFontList();
   void PlaceValueLabels();
+  void MirrorChooser();
   QFont FontOf(Ctl c, const ControlState& s) const;
 
   std::unique_ptr<QtHost> host_;
   std::unique_ptr<MainWindowModel> model_;
   Surface* surface_ = nullptr;
-  Dr10ZnakWindow* chooser_ = nullptr;
+  std::unique_ptr<Dr10ZnakWindow> chooser_;
   QStringListModel* font_list_model_ = nullptr;
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<QLabel*, kControlCount> value_labels_{};
@@ -106,6 +112,7 @@ class MainWindow : public QMainWindow {
   int mirrored_width_ = 0;
   int mirrored_spin_ = -1;
   bool mirrored_chooser_shown_ = false;
+  bool font_boxes_made_ = false;
   int seen_focus_requests_ = 0;
   bool syncing_ = false;
 };

@@ -6,6 +6,15 @@
 
 namespace zarno::ui {
 
+void HelpOnDemand::OpenPage(std::string_view page) {
+  if (window_ == nullptr) {
+    // A window of its own: closing it never ends the program.
+    window_ = std::make_unique<HelpWindow>();
+    window_->setAttribute(Qt::WA_QuitOnClose, false);
+  }
+  window_->OpenPage(page);
+}
+
 ProgramWindows CreateProgramWindows(HostDialogs dialogs) {
   // Our signs must draw from the first paint on, installed or not.
   LoadShippedFontForProcess();
@@ -13,17 +22,12 @@ ProgramWindows CreateProgramWindows(HostDialogs dialogs) {
   const bool help_replaced = static_cast<bool>(dialogs.open_help_page);
   windows.main = std::make_unique<MainWindow>(std::move(dialogs));
   MainWindow* main = windows.main.get();
-  // The help window is a window of its own, kept hidden until a page is opened.
-  windows.help = std::make_unique<HelpWindow>();
-  HelpWindow* help = windows.help.get();
-  help->setAttribute(Qt::WA_QuitOnClose, false);
-  if (!help_replaced) {
-    main->Host().SetHelpPageOpener([help](std::string_view page) { help->OpenPage(page); });
-  }
+  windows.help = std::make_unique<HelpOnDemand>();
+  HelpOnDemand* help = windows.help.get();
+  const auto open_page = [help](std::string_view page) { help->OpenPage(page); };
+  if (!help_replaced) main->Host().SetHelpPageOpener(open_page);
   InstallMainMenu(
-      main, help, [main] { main->close(); }, [main] { main->SystemHelpCommand(); });
-  windows.chooser = std::make_unique<Dr10ZnakWindow>();
-  main->AttachChooser(windows.chooser.get());
+      main, open_page, [main] { main->close(); }, [main] { main->SystemHelpCommand(); });
   return windows;
 }
 

@@ -87,6 +87,6 @@ int main(int argc, char* argv[]) {
   static_cast<QAbstractButton*>(window.Widget(zarno::Ctl::Nastroyki))->click();
   // All rows of the chooser, as on a screen tall enough for it.
   static_cast<QAbstractButton*>(window.Widget(zarno::Ctl::Button4))->click();
-  save(windows.chooser->findChild<QWidget*>(QStringLiteral("Dr10ZnakRows")), "chooser.png");
+  save(window.Chooser()->findChild<QWidget*>(QStringLiteral("Dr10ZnakRows")), "chooser.png");
   return failures == 0 ? 0 : 1;
 }

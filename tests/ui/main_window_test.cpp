@@ -233,6 +233,41 @@ TEST_F(WindowTest, ChooserClosedByTheUserCanBeOpenedAgain) {
   EXPECT_TRUE(Chooser().isVisible());
 }
 
+// The chooser and the help window are made when first wanted, and the same window comes back
+// where the user left it.
+TEST_F(WindowTest, ChooserIsMadeWhenFirstShownAndKept) {
+  EXPECT_EQ(Main().Chooser(), nullptr);
+  Click(Ctl::Button4);
+  Dr10ZnakWindow* chooser = Main().Chooser();
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_TRUE(chooser->isVisible());
+  chooser->move(chooser->pos() + QPoint(30, 20));
+  const QPoint place = chooser->pos();
+  chooser->close();
+  Click(Ctl::Button4);
+  EXPECT_EQ(Main().Chooser(), chooser);
+  EXPECT_TRUE(chooser->isVisible());
+  EXPECT_EQ(chooser->pos(), place);
+}
+
+TEST_F(WindowTest, HelpWindowIsMadeAtTheFirstPageAndKept) {
+  EXPECT_EQ(Help().Window(), nullptr);
+  Main().findChild<QAction*>(QStringLiteral("N7"))->trigger();
+  HelpWindow* help = Help().Window();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->CurrentPage(), "fonts");
+  EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
+  help->move(help->pos() + QPoint(30, 20));
+  const QPoint place = help->pos();
+  help->close();
+  Main().findChild<QAction*>(QStringLiteral("N4"))->trigger();
+  EXPECT_EQ(Help().Window(), help);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->CurrentPage(), "roman");
+  EXPECT_EQ(help->pos(), place);
+}
+
 TEST_F(WindowTest, NkoNumberReadsLeftToRightLikeEverySet) {
   Type(QStringLiteral("12"));
   Click(Ctl::Button4);
@@ -279,6 +314,51 @@ TEST_F(WindowTest, SettingsPanelOpensAndCloses) {
   Click(Ctl::Nastroyki);
   EXPECT_EQ(Main().centralWidget()->width(), 461);
   EXPECT_EQ(button->text(), QStringLiteral("Настр. >>"));
+}
+
+TEST_F(WindowTest, FontBoxesShowTheirFontsAndTheListWhenFirstOpened) {
+  Click(Ctl::Nastroyki);
+  for (int i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Ctl>(i);
+    if (KindOf(c) != ControlKind::kFontBox) continue;
+    auto* box = Find<QComboBox>(c);
+    ASSERT_TRUE(box->isVisible()) << Name(c);
+    ASSERT_TRUE(box->isEditable()) << Name(c);
+    EXPECT_FALSE(Model().Text(c).empty()) << Name(c);
+    EXPECT_EQ(box->currentText(), ToQ(Model().Text(c))) << Name(c);
+    EXPECT_EQ(box->count(), static_cast<int>(Model().FontList().size())) << Name(c);
+    EXPECT_EQ(box->lineEdit()->maxLength(), 255) << Name(c);
+    EXPECT_TRUE(Main().centralWidget()->rect().contains(box->geometry())) << Name(c);
+    EXPECT_GT(box->width(), 50) << Name(c);
+  }
+}
+
+// The font boxes stand right of the narrow window that shows at start: the first frame does not
+// wait for their lists, which they have as soon as it is painted.
+TEST_F(WindowTest, FontBoxesAreMadeRightAfterTheFirstPaint) {
+  std::vector<Ctl> boxes;
+  for (int i = 0; i < kControlCount; ++i) {
+    if (KindOf(static_cast<Ctl>(i)) == ControlKind::kFontBox) boxes.push_back(static_cast<Ctl>(i));
+  }
+  std::vector<std::u16string> fonts;
+  for (const Ctl c : boxes) {
+    fonts.push_back(Model().Text(c));
+    EXPECT_FALSE(Find<QComboBox>(c)->isEditable()) << Name(c);
+    EXPECT_EQ(Find<QComboBox>(c)->count(), 0) << Name(c);
+  }
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Main()));
+  auto* last = Find<QComboBox>(boxes.back());
+  for (int i = 0; i < 100 && !last->isEditable(); ++i) QTest::qWait(10);
+  // Making the boxes chose nothing: each shows the font it had.
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const Ctl c = boxes[i];
+    EXPECT_EQ(Model().Text(c), fonts[i]) << Name(c);
+    auto* box = Find<QComboBox>(c);
+    ASSERT_TRUE(box->isEditable()) << Name(c);
+    EXPECT_EQ(box->count(), static_cast<int>(Model().FontList().size())) << Name(c);
+    EXPECT_EQ(box->currentText(), ToQ(Model().Text(c))) << Name(c);
+  }
+  EXPECT_EQ(Main().centralWidget()->width(), 461);
 }
 
 TEST_F(WindowTest, FontBoxChoiceSwitchesToItsSystem) {

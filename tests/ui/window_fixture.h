@@ -76,7 +76,8 @@ class WindowTest : public ::testing::Test {
 
   MainWindow& Main() { return *windows_.main; }
   MainWindowModel& Model() { return Main().Model(); }
-  Dr10ZnakWindow& Chooser() { return *windows_.chooser; }
+  Dr10ZnakWindow& Chooser() { return *Main().Chooser(); }
+  HelpOnDemand& Help() { return *windows_.help; }
 
   // The widget of a control, found as a user's tool would: by its object name.
   template <class W = QWidget>

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <string_view>
 
 #include "ui/help/help_window.h"
@@ -33,11 +34,13 @@ constexpr PageEntry kHelpEntries[] = {
     {"N14", "И&удейские", "hebrew"},
 };
 
-QAction* PageAction(QObject* parent, const PageEntry& entry, HelpWindow* help) {
+using PageOpener = std::function<void(std::string_view)>;
+
+QAction* PageAction(QObject* parent, const PageEntry& entry, const PageOpener& open_page) {
   auto* action = new QAction(QString::fromUtf8(entry.caption), parent);
   action->setObjectName(QString::fromLatin1(entry.handler));
   const std::string_view page = entry.page;
-  QObject::connect(action, &QAction::triggered, help, [help, page] { help->OpenPage(page); });
+  QObject::connect(action, &QAction::triggered, parent, [open_page, page] { open_page(page); });
   return action;
 }
 
@@ -45,13 +48,23 @@ QAction* PageAction(QObject* parent, const PageEntry& entry, HelpWindow* help) {
 
 void InstallMainMenu(QMainWindow* window, HelpWindow* help, std::function<void()> on_exit,
                      std::function<void()> on_system_help) {
+  InstallMainMenu(
+      window,
+      [help = QPointer<HelpWindow>(help)](std::string_view page) {
+        if (help != nullptr) help->OpenPage(page);
+      },
+      std::move(on_exit), std::move(on_system_help));
+}
+
+void InstallMainMenu(QMainWindow* window, std::function<void(std::string_view page)> open_page,
+                     std::function<void()> on_exit, std::function<void()> on_system_help) {
   QMenuBar* bar = window->menuBar();
 
-  bar->addAction(PageAction(bar, {"N7", "О &шрифтах", "fonts"}, help));
+  bar->addAction(PageAction(bar, {"N7", "О &шрифтах", "fonts"}, open_page));
 
   QMenu* pages = bar->addMenu(QStringLiteral("&Справка"));
   pages->setObjectName(QStringLiteral("Fonts"));
-  for (const PageEntry& entry : kHelpEntries) pages->addAction(PageAction(pages, entry, help));
+  for (const PageEntry& entry : kHelpEntries) pages->addAction(PageAction(pages, entry, open_page));
   if (on_system_help) {
     pages->addSeparator();
     auto* system = new QAction(QStringLiteral("&О выбранной системе"), pages);

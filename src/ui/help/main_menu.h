@@ -6,6 +6,7 @@
 // (N1, N3, ...), the submenu is named Fonts. The window puts its own menu "Правка" before them.
 
 #include <functional>
+#include <string_view>
 
 class QMainWindow;
 
@@ -18,5 +19,9 @@ class HelpWindow;
 // the submenu ends with "О выбранной системе" (F1), which calls it.
 void InstallMainMenu(QMainWindow* window, HelpWindow* help, std::function<void()> on_exit,
                      std::function<void()> on_system_help = {});
+// The same, with the help entries calling `open_page` with their page (a help window that is
+// made when the first page is opened).
+void InstallMainMenu(QMainWindow* window, std::function<void(std::string_view page)> open_page,
+                     std::function<void()> on_exit, std::function<void()> on_system_help = {});
 
 }  // namespace zarno::ui
