@@ -3,7 +3,9 @@
 # How long zarno takes to show its window, beside the least Qt Widgets window
 # (build/bench/minimal_window), both started the same way on one Xvfb display, in turns:
 # the median time until the window is mapped and until it is painted once, the ratio of the
-# painted medians (target: zarno / minimal <= 1.5), and the peak memory of each.
+# painted medians (target: zarno / minimal <= 1.5), and the peak memory of each; beside them the
+# median processor time each took until it was painted (and ended), and the ratio of those,
+# which a loaded machine disturbs far less than the time on the clock.
 # Zarno runs in a folder of its own, started once before the count so that its settings file
 # and font exist as at any later start.
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]
@@ -40,7 +42,7 @@ unset QT_QPA_PLATFORM
 
 # Each program in its own folder, with its own home, so that nothing else is shared.
 mkdir -p "$work/zarno/home" "$work/minimal/home"
-start() {  # start NAME PROGRAM: prints "<map ms> <paint ms> <peak KiB>"
+start() {  # start NAME PROGRAM: prints "<map ms> <paint ms> <peak KiB> <cpu ms>"
   (cd "$work/$1" && HOME="$work/$1/home" XDG_DATA_HOME="$work/$1/home/.local/share" \
     "$clock" "$2")
 }
@@ -48,24 +50,29 @@ start zarno "$zarno" >/dev/null
 start minimal "$minimal" >/dev/null
 
 median() { printf '%s\n' "$@" | sort -g | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
-declare -A map paint peak
+declare -A map paint peak cpu
 for ((i = 0; i < runs; i++)); do
   for name in zarno minimal; do
     program=$zarno
     [[ $name == minimal ]] && program=$minimal
-    read -r m p k < <(start "$name" "$program")
+    read -r m p k c < <(start "$name" "$program")
     map[$name]+=" $m"
     paint[$name]+=" $p"
     peak[$name]+=" $k"
+    cpu[$name]+=" $c"
   done
 done
 
-printf '%-8s %12s %14s %14s\n' program "mapped (ms)" "painted (ms)" "peak (MiB)"
+printf '%-8s %12s %14s %14s %10s\n' program "mapped (ms)" "painted (ms)" "peak (MiB)" "cpu (ms)"
 for name in zarno minimal; do
   # shellcheck disable=SC2086
-  printf '%-8s %12.1f %14.1f %14.1f\n' "$name" "$(median ${map[$name]})" \
-    "$(median ${paint[$name]})" "$(echo "scale=2; $(median ${peak[$name]}) / 1024" | bc)"
+  printf '%-8s %12.1f %14.1f %14.1f %10.1f\n' "$name" "$(median ${map[$name]})" \
+    "$(median ${paint[$name]})" "$(echo "scale=2; $(median ${peak[$name]}) / 1024" | bc)" \
+    "$(median ${cpu[$name]})"
 done
 # shellcheck disable=SC2086
 printf 'zarno / minimal (painted): %.2f\n' \
   "$(echo "scale=4; $(median ${paint[zarno]}) / $(median ${paint[minimal]})" | bc)"
+# shellcheck disable=SC2086
+printf 'zarno / minimal (cpu): %.2f\n' \
+  "$(echo "scale=4; $(median ${cpu[zarno]}) / $(median ${cpu[minimal]})" | bc)"
