@@ -67,7 +67,12 @@ int main(int argc, char* argv[]) {
   const QString id = QString::fromLatin1(zarno::kApplicationId.data(),
                                          static_cast<qsizetype>(zarno::kApplicationId.size()));
   QGuiApplication::setDesktopFileName(id);
-  QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(QStringLiteral(":/icons/zarno.png"))));
+  // The desktop's icon when its theme has one; only without it is our own picture decoded.
+  QIcon icon = QIcon::fromTheme(id);
+  if (icon.isNull() || icon.availableSizes().isEmpty()) {
+    icon = QIcon(QStringLiteral(":/icons/zarno.png"));
+  }
+  QApplication::setWindowIcon(icon);
   zarno::ui::ProgramWindows windows = zarno::ui::CreateProgramWindows();
   QObject::connect(windows.main.get(), &zarno::ui::MainWindow::closed, &app, &QApplication::quit);
   windows.main->show();
