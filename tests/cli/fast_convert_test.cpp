@@ -21,6 +21,11 @@
 #include "digits/digit_sets.h"
 #include "numerals/standard_form.h"
 
+namespace zarno {
+// Cases name their system instead of "1-byte object <03>".
+void PrintTo(NumeralSystem system, std::ostream* os) { *os << Name(RadioOf(system)); }
+}  // namespace zarno
+
 namespace zarno::cli {
 namespace {
 
