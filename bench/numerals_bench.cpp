@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every renderer and reader on the same random numbers, beside ICU's rule-based formatter
-// for the same system and std::to_chars as the floor.
+// Every numeral writer and reader on the same random numbers, beside ICU's rule-based
+// formatter for the same system and std::to_chars as the floor. A writer is made once for its
+// keypad and writes UTF-16 into one buffer, as ICU writes into a UnicodeString it keeps.
+// bench/renderers.sh prints the ratios.
 #include <benchmark/benchmark.h>
 #include <unicode/locid.h>
 #include <unicode/rbnf.h>
@@ -56,13 +58,6 @@ struct Store {
 };
 
 using Renderer = std::function<std::u16string(std::u16string_view, const KeypadView&)>;
-
-void RunRenderer(benchmark::State& state, std::int64_t max, const Store& store, Renderer r) {
-  const auto texts = Texts(Values(max));
-  const KeypadView view = store.View();
-  std::size_t i = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(r(texts[i++ % kSample], view));
-}
 
 // A writer made once for the keypad, writing every numeral into one buffer.
 template <typename Writer>
@@ -156,7 +151,7 @@ BENCHMARK(BM_Cyrillic_Icu);
 
 void BM_Chinese_Zarno(benchmark::State& state) {
   static const Store s({KitayCaptions(), KitayFormalCaptions(), KitaySimplifiedCaptions()});
-  RunRenderer(state, 99999, s, RenderKitay);
+  RunWriter(state, 99999, KitayWriter(s.View()));
 }
 BENCHMARK(BM_Chinese_Zarno);
 void BM_Chinese_Icu(benchmark::State& state) {
@@ -172,13 +167,13 @@ BENCHMARK(BM_ChineseTraditional_Icu);
 // Systems ICU has no formatter for.
 void BM_GreekAttic_Zarno(benchmark::State& state) {
   static const Store s({GrekAttichCaptions()});
-  RunRenderer(state, 249999, s, RenderGrekAttich);
+  RunWriter(state, 249999, AtticWriter(s.View()));
 }
 BENCHMARK(BM_GreekAttic_Zarno);
 
 void BM_Maya_Zarno(benchmark::State& state) {
   static const Store s({MayaCaptions()});
-  RunRenderer(state, 4294967295, s, RenderMaya);
+  RunWriter(state, 4294967295, MayaWriter(s.View()));
 }
 BENCHMARK(BM_Maya_Zarno);
 

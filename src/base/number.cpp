@@ -114,10 +114,7 @@ std::string ToUtf8(std::u16string_view s) {
   return out;
 }
 
-void AppendUtf8(std::string& out, std::u16string_view s) {
-  const std::size_t start = out.size();
-  out.resize(start + 3 * s.size());  // no code unit takes more than three bytes
-  char* p = out.data() + start;
+char* WriteUtf8(std::u16string_view s, char* p) {
   for (std::size_t i = 0; i < s.size(); ++i) {
     char32_t cp = s[i];
     if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
@@ -143,7 +140,13 @@ void AppendUtf8(std::string& out, std::u16string_view s) {
       *p++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
   }
-  out.resize(p - out.data());
+  return p;
+}
+
+void AppendUtf8(std::string& out, std::u16string_view s) {
+  const std::size_t start = out.size();
+  out.resize(start + kUtf8PerUnit * s.size());
+  out.resize(static_cast<std::size_t>(WriteUtf8(s, out.data() + start) - out.data()));
 }
 
 }  // namespace zarno

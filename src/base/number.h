@@ -33,5 +33,10 @@ std::u16string FromUtf8(std::string_view utf8);
 std::string ToUtf8(std::u16string_view utf16);
 // Appends the UTF-8 form of the text to `out`.
 void AppendUtf8(std::string& out, std::u16string_view utf16);
+// No UTF-16 code unit takes more than three bytes of UTF-8 (a pair of surrogates takes four).
+inline constexpr std::size_t kUtf8PerUnit = 3;
+// Writes `utf16` as UTF-8 at `out` (room for kUtf8PerUnit bytes a unit) and gives the end; a
+// lone surrogate becomes U+FFFD.
+char* WriteUtf8(std::u16string_view utf16, char* out);
 
 }  // namespace zarno

@@ -89,7 +89,8 @@ LetterWriter::LetterWriter(const KeypadView& view, std::size_t places) : places_
   }
 }
 
-char16_t* LetterWriter::Write(std::u16string_view sovr, char16_t* out) const {
+template <typename Char>
+Char* LetterWriter::Walk(std::u16string_view sovr, Char* out) const {
   const std::size_t n = sovr.size();
   if (n > places_) return out;
   // A fifth digit above 1 gives the empty text.
@@ -100,6 +101,11 @@ char16_t* LetterWriter::Write(std::u16string_view sovr, char16_t* out) const {
   }
   return out;
 }
+
+char16_t* LetterWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  return Walk(sovr, out);
+}
+char* LetterWriter::Write(std::u16string_view sovr, char* out) const { return Walk(sovr, out); }
 
 namespace {
 

@@ -22,13 +22,19 @@ class LetterWriter {
 
   LetterWriter(const KeypadView& view, std::size_t places);
 
-  // The room that Write needs at `out`.
+  // The room that Write needs at `out`, in UTF-16 code units (UTF-8 takes kUtf8PerUnit bytes
+  // a unit).
   std::size_t Room() const { return room_ + TextTable::kSlack; }
 
-  // Writes the numeral of `sovr` as RenderArmen or RenderGruz gives it and returns its end.
+  // Writes the numeral of `sovr` as RenderArmen or RenderGruz gives it, in UTF-16 or UTF-8,
+  // and returns its end.
   char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+  char* Write(std::u16string_view sovr, char* out) const;
 
  private:
+  template <typename Char>
+  Char* Walk(std::u16string_view sovr, Char* out) const;
+
   std::size_t places_;
   TextTable table_;
   TextTable::Text letters_[kGeorgianPlaces][10];  // by place (0 for the units) and digit

@@ -73,57 +73,64 @@ char16_t GetKitayDigit(int d, const KeypadView& view) {
   return DigitSign(d, view);
 }
 
-namespace {
-
-// Writes the numeral leftwards from `end`, one code unit at a time, and returns where it
-// begins; nullptr when a non-zero digit stands above the fifth place. Every place gives at
-// most two units (one zero sign for a run of zeros, one more for the first character), and
-// the sign for 20 or 30 its whole caption: the caller makes the room for that.
-char16_t* WriteKitay(std::u16string_view sovr, const KeypadView& view, char16_t* end) {
-  char16_t* p = end;
+KitayWriter::KitayWriter(const KeypadView& view) {
   const char16_t zero = DigitSign(0, view);
-  int previous = 0;
-  for (std::size_t k = sovr.size(); k-- > 0;) {
-    const std::size_t place = sovr.size() - k;  // 1 for the units
-    const int d = DigitAt(sovr[k]);
-    if (d == 0) {
-      if (previous != 0 || k == 0) *--p = zero;
-    } else if (place == 1) {
-      *--p = DigitSign(d, view);
-    } else if (place == 2 && ((d == 2 && view.Checked(Ctl::Check_Kiril1_20)) ||
-                              (d == 3 && view.Checked(Ctl::Check_Kiril1_30)))) {
-      // The single sign for 20 or 30. Its caption goes in back to front, as it always has:
-      // the numeral used to be collected reversed, this caption included.
-      for (char16_t c : view.Caption(d == 2 ? Ctl::Kiril1_20 : Ctl::Kiril1_30)) *--p = c;
-    } else if (place <= 5) {
-      *--p = Pick(kRankSelectors[place - 2], view);
-      *--p = DigitSign(d, view);
-    } else {
-      return nullptr;
+  zero_ = table_.Add(std::u16string_view(&zero, 1));
+  std::size_t room = 2;  // the zeros of the sixth place and of the first character
+  for (int place = 1; place <= kPlaces; ++place) {
+    std::size_t longest = 1;  // a zero
+    signs_[place - 1][0] = table_.Add(u"");
+    for (int d = 1; d <= 9; ++d) {
+      std::u16string text(1, DigitSign(d, view));
+      if (place == 2 && ((d == 2 && view.Checked(Ctl::Check_Kiril1_20)) ||
+                         (d == 3 && view.Checked(Ctl::Check_Kiril1_30)))) {
+        // The single sign for 20 or 30. Its caption goes in back to front, as it always has:
+        // the numeral used to be collected reversed, this caption included.
+        const std::u16string_view caption = view.Caption(d == 2 ? Ctl::Kiril1_20 : Ctl::Kiril1_30);
+        text.assign(caption.rbegin(), caption.rend());
+      } else if (place >= 2) {
+        text += Pick(kRankSelectors[place - 2], view);
+      }
+      signs_[place - 1][d] = table_.Add(text);
+      longest = std::max(longest, text.size());
     }
-    previous = d;
+    room += longest;
   }
-  return p;
+  room_ = room;
 }
 
-}  // namespace
+template <typename Char>
+Char* KitayWriter::Walk(std::u16string_view sovr, Char* out) const {
+  const std::size_t n = sovr.size();
+  auto digit = [&](std::size_t place) { return DigitAt(sovr[n - place]); };
+  // A non-zero digit above the fifth place gives the empty text.
+  for (std::size_t place = kPlaces + 1; place <= n; ++place) {
+    if (digit(place) != 0) return nullptr;
+  }
+  for (std::size_t place = n; place >= 1; --place) {
+    const int d = digit(place);
+    if (d != 0) {
+      out = table_.Put(signs_[place - 1][d], out);
+    } else if (place == n || (place > 1 && digit(place - 1) != 0)) {
+      // One zero sign for a run of zeros below a non-zero digit, and one for the first
+      // character.
+      out = table_.Put(zero_, out);
+    }
+  }
+  return out;
+}
+
+char16_t* KitayWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  return Walk(sovr, out);
+}
+char* KitayWriter::Write(std::u16string_view sovr, char* out) const { return Walk(sovr, out); }
 
 std::u16string RenderKitay(std::u16string_view sovr, const KeypadView& view) {
-  // Built from the units up, leftwards into a buffer on the stack; the string is made once.
-  // Eleven units at most plus the caption of 20 or 30: a buffer on the heap takes captions
-  // too long for the stack.
-  const std::size_t room =
-      12 + std::max(view.Caption(Ctl::Kiril1_20).size(), view.Caption(Ctl::Kiril1_30).size());
-  constexpr std::size_t kStackRoom = 64;
-  if (room <= kStackRoom) {
-    char16_t buf[kStackRoom];
-    char16_t* begin = WriteKitay(sovr, view, buf + kStackRoom);
-    return begin ? std::u16string(begin, buf + kStackRoom) : std::u16string();
-  }
-  std::u16string buf(room, u'\0');
-  char16_t* end = buf.data() + room;
-  char16_t* begin = WriteKitay(sovr, view, end);
-  return begin ? std::u16string(begin, end) : std::u16string();
+  const KitayWriter writer(view);
+  std::u16string text(writer.Room(), u'\0');
+  const char16_t* const end = writer.Write(sovr, text.data());
+  text.resize(end ? static_cast<std::size_t>(end - text.data()) : 0);
+  return text;
 }
 
 std::int64_t GetKitaySignValue(std::u16string_view text, std::size_t i, const KeypadView& view) {

@@ -11,8 +11,37 @@
 #include <string_view>
 
 #include "numerals/keypad_view.h"
+#include "numerals/text_table.h"
 
 namespace zarno {
+
+// Writes Chinese numerals from a table made once for the captions and boxes of a keypad: the
+// signs of every digit in each of the five places (the quantity sign and the rank sign), and
+// the zero.
+class KitayWriter {
+ public:
+  static constexpr int kPlaces = 5;
+
+  explicit KitayWriter(const KeypadView& view);
+
+  // The room that Write needs at `out`, in UTF-16 code units (UTF-8 takes kUtf8PerUnit bytes
+  // a unit).
+  std::size_t Room() const { return room_ + TextTable::kSlack; }
+
+  // Writes the numeral of `sovr` as RenderKitay gives it, in UTF-16 or UTF-8, and returns its
+  // end; nullptr for a non-zero digit above the fifth place (RenderKitay's empty text).
+  char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+  char* Write(std::u16string_view sovr, char* out) const;
+
+ private:
+  template <typename Char>
+  Char* Walk(std::u16string_view sovr, Char* out) const;
+
+  TextTable table_;
+  TextTable::Text signs_[kPlaces][10];  // by place (0 for the units) and digit
+  TextTable::Text zero_;
+  std::size_t room_ = 0;  // the longest numeral
+};
 
 // The glyph of the quantity sign d (0 to 9) as the variant boxes choose it; u'\0' for any
 // other d.

@@ -25,25 +25,8 @@ int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
 
 // The sixth position has no sign of its own: two fifty-thousands stand for a hundred
 // thousand, and only one or two hundred thousands are written.
-constexpr int kHundredThousands = 6;
+constexpr int kHundredThousands = AtticWriter::kPositionCount;
 int FiftiesForHundredThousands(int d) { return d == 1 || d == 2 ? 2 * d : 0; }
-
-// RenderGrekAttich for captions of any length (the keypad's have one code unit each).
-std::u16string RenderAnyCaptions(std::u16string_view sovr, const KeypadView& view) {
-  std::u16string kiril;
-  const std::size_t n = sovr.size();
-  const int top = static_cast<int>(std::min<std::size_t>(n, kHundredThousands));
-  for (int p = top; p >= 1; --p) {
-    const int d = DigitValue(sovr[n - p]);
-    if (p == kHundredThousands) {
-      for (int i = 0; i < FiftiesForHundredThousands(d); ++i) kiril += view.Caption(kFiftyThousand);
-      continue;
-    }
-    if (d >= 5) kiril += view.Caption(kPositions[p - 1].five);
-    for (int i = 0; i < d % 5; ++i) kiril += view.Caption(kPositions[p - 1].one);
-  }
-  return kiril;
-}
 
 // Our private-use five-signs, the Greek Γ used as the five, and their standard code points
 // (as UTF-16 surrogate pairs) in the Ancient Greek Numbers block.
@@ -84,43 +67,49 @@ std::int64_t SignAt(std::u16string_view s, std::size_t& length) {
 
 }  // namespace
 
-std::u16string RenderGrekAttich(std::u16string_view sovr, const KeypadView& view) {
-  const std::size_t n = sovr.size();
-  // The digits of positions 6 down to 1; 0 above the number, and positions 7 and higher
-  // write nothing.
-  int digits[kHundredThousands + 1];
+AtticWriter::AtticWriter(const KeypadView& view) {
   for (int p = 1; p <= kHundredThousands; ++p) {
-    digits[p] = static_cast<std::size_t>(p) <= n ? DigitValue(sovr[n - p]) : 0;
+    std::size_t longest = 0;
+    for (int d = 0; d <= 9; ++d) {
+      // Up to five signs: the five-sign and four one-signs of a position, or the fifties of
+      // the hundred thousands.
+      std::u16string_view signs[5];
+      int count = 0;
+      if (p == kHundredThousands) {
+        for (int i = 0; i < FiftiesForHundredThousands(d); ++i) {
+          signs[count++] = view.Caption(kFiftyThousand);
+        }
+      } else {
+        if (d >= 5) signs[count++] = view.Caption(kPositions[p - 1].five);
+        for (int i = 0; i < d % 5; ++i) signs[count++] = view.Caption(kPositions[p - 1].one);
+      }
+      groups_[p - 1][d] = table_.Add(std::span(signs, static_cast<std::size_t>(count)));
+      longest = std::max<std::size_t>(longest, groups_[p - 1][d].size);
+    }
+    room_ += longest;
   }
+}
 
-  // Every sign read once; the keypad's signs are one code unit each.
-  char16_t ones[kHundredThousands];
-  char16_t fives[kHundredThousands];
-  bool one_unit = true;
-  for (int p = 1; p < kHundredThousands; ++p) {
-    const std::u16string_view one = view.Caption(kPositions[p - 1].one);
-    const std::u16string_view five = view.Caption(kPositions[p - 1].five);
-    one_unit = one_unit && one.size() == 1 && five.size() == 1;
-    ones[p] = one.empty() ? u'\0' : one[0];
-    fives[p] = five.empty() ? u'\0' : five[0];
+template <typename Char>
+Char* AtticWriter::Walk(std::u16string_view sovr, Char* out) const {
+  const std::size_t n = sovr.size();
+  // Positions 7 and higher write nothing.
+  for (std::size_t p = std::min<std::size_t>(n, kHundredThousands); p >= 1; --p) {
+    out = table_.Put(groups_[p - 1][DigitValue(sovr[n - p])], out);
   }
-  if (!one_unit) return RenderAnyCaptions(sovr, view);
+  return out;
+}
 
-  // Every place a position can use is written whatever its digit, and only the length of
-  // the group is kept: that keeps the loop free of branches on the digits.
-  char16_t kiril[4 + 5 * (kHundredThousands - 1)];
-  std::size_t length = 0;
-  const char16_t fifty = fives[kHundredThousands - 1];
-  for (int i = 0; i < 4; ++i) kiril[i] = fifty;
-  length += FiftiesForHundredThousands(digits[kHundredThousands]);
-  for (int p = kHundredThousands - 1; p >= 1; --p) {
-    const int d = digits[p];
-    kiril[length] = fives[p];
-    length += d >= 5;
-    for (int i = 0; i < 4; ++i) kiril[length + i] = ones[p];
-    length += d % 5;
-  }
-  return std::u16string(kiril, length);
+char16_t* AtticWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  return Walk(sovr, out);
+}
+char* AtticWriter::Write(std::u16string_view sovr, char* out) const { return Walk(sovr, out); }
+
+std::u16string RenderGrekAttich(std::u16string_view sovr, const KeypadView& view) {
+  const AtticWriter writer(view);
+  std::u16string text(writer.Room(), u'\0');
+  text.resize(static_cast<std::size_t>(writer.Write(sovr, text.data()) - text.data()));
+  return text;
 }
 
 std::optional<std::int64_t> ReadGrekAttich(std::u16string_view text) {

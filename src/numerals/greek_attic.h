@@ -9,8 +9,35 @@
 #include <string_view>
 
 #include "numerals/keypad_view.h"
+#include "numerals/text_table.h"
 
 namespace zarno {
+
+// Writes Greek Attic numerals from a table made once for the captions of a keypad: the signs
+// of every digit in every position.
+class AtticWriter {
+ public:
+  static constexpr int kPositionCount = 6;  // positions written; the higher ones write nothing
+
+  explicit AtticWriter(const KeypadView& view);
+
+  // The room that Write needs at `out`, in UTF-16 code units (UTF-8 takes kUtf8PerUnit bytes
+  // a unit).
+  std::size_t Room() const { return room_ + TextTable::kSlack; }
+
+  // Writes the numeral of `sovr` as RenderGrekAttich gives it, in UTF-16 or UTF-8, and
+  // returns its end.
+  char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+  char* Write(std::u16string_view sovr, char* out) const;
+
+ private:
+  template <typename Char>
+  Char* Walk(std::u16string_view sovr, Char* out) const;
+
+  TextTable table_;
+  TextTable::Text groups_[kPositionCount][10];  // by position (0 for the units) and digit
+  std::size_t room_ = 0;                        // the longest numeral
+};
 
 // The Greek Attic numeral of the digit text `sovr`, with every sign taken from the key
 // captions. The hundred thousands are written with fifty-thousand signs: two for 100000,

@@ -185,30 +185,37 @@ GrekIonichWriter::GrekIonichWriter(const KeypadView& view) {
       longest[place - 1] = std::max(longest[place - 1], mark.size() + letter.size());
     }
   }
+  auto mark = [](const char16_t& c) { return std::u16string_view(&c, 1); };
+  myriad_ = table_.Add(mark(kMyriadSign));
+  separator_ = table_.Add(mark(kSeparator));
+  number_mark_ = table_.Add(mark(kNumberMark));
+  marks_alone_ = table_.Add({mark(kMyriadSign), mark(kNumberMark)});
   // The myriad sign, the separator and the number mark, and the letters of both parts.
   room_ = 3;
   for (std::size_t l : longest) room_ += 2 * l;
 }
 
-char16_t* GrekIonichWriter::Write(std::u16string_view sovr, char16_t* out) const {
+template <typename Char>
+Char* GrekIonichWriter::Walk(std::u16string_view sovr, Char* out) const {
   const std::size_t n = sovr.size();
   // A ninth digit leaves nothing of what was built, and every further digit empties the
   // text again; only the marks remain.
-  if (n > kPositions) {
-    *out++ = kMyriadSign;
-    *out++ = kNumberMark;
-    return out;
-  }
-  const char16_t* const start = out;
+  if (n > kPositions) return table_.Put(marks_alone_, out);
+  const Char* const start = out;
   const bool myriads = n > kPlaces;  // the myriad sign, the multiplier and the separator
-  if (myriads) *out++ = kMyriadSign;
+  if (myriads) out = table_.Put(myriad_, out);
   for (std::size_t p = n; p >= 1; --p) {
-    if (p == kPlaces && myriads) *out++ = kSeparator;
+    if (p == kPlaces && myriads) out = table_.Put(separator_, out);
     out = table_.Put(letters_[(p - 1) % kPlaces][DigitValue(sovr[n - p])], out);
   }
-  if (out != start) *out++ = kNumberMark;
+  if (out != start) out = table_.Put(number_mark_, out);
   return out;
 }
+
+char16_t* GrekIonichWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  return Walk(sovr, out);
+}
+char* GrekIonichWriter::Write(std::u16string_view sovr, char* out) const { return Walk(sovr, out); }
 
 std::u16string RenderGrekIonich(std::u16string_view sovr, const KeypadView& view) {
   const GrekIonichWriter writer(view);

@@ -20,14 +20,22 @@ class GrekIonichWriter {
  public:
   explicit GrekIonichWriter(const KeypadView& view);
 
-  // The room that Write needs at `out`.
+  // The room that Write needs at `out`, in UTF-16 code units (UTF-8 takes kUtf8PerUnit bytes
+  // a unit).
   std::size_t Room() const { return room_ + TextTable::kSlack; }
 
-  // Writes the numeral of `sovr` as RenderGrekIonich gives it and returns its end.
+  // Writes the numeral of `sovr` as RenderGrekIonich gives it, in UTF-16 or UTF-8, and
+  // returns its end.
   char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+  char* Write(std::u16string_view sovr, char* out) const;
 
  private:
+  template <typename Char>
+  Char* Walk(std::u16string_view sovr, Char* out) const;
+
   TextTable table_;
+  // The myriad sign, the separator, the number mark, and what a ninth digit leaves.
+  TextTable::Text myriad_, separator_, number_mark_, marks_alone_;
   TextTable::Text letters_[4][10];  // by place (0 for the units) and digit
   std::size_t room_ = 0;            // the longest numeral
 };

@@ -196,7 +196,8 @@ int HebrewWriter::CustomaryOrderOf(int hundreds, int tens, int units) const {
   return -1;
 }
 
-char16_t* HebrewWriter::Write(std::u16string_view sovr, char16_t* out) const {
+template <typename Char>
+Char* HebrewWriter::Walk(std::u16string_view sovr, Char* out) const {
   const std::size_t n = sovr.size();
   // Five or more characters end empty whatever came before: the fifth place empties the text.
   if (n >= 5) return out;
@@ -222,12 +223,23 @@ char16_t* HebrewWriter::Write(std::u16string_view sovr, char16_t* out) const {
   // Thousands: the letter and the geresh; a whole number of thousands puts the geresh first.
   const bool whole = lower[0].size + lower[1].size == 0;
 
-  char16_t* const start = out;
   out = table_.Put(thousands_[whole][thousands], out);
   out = table_.Put(lower[0], out);
-  out = table_.Put(lower[1], out);
-  if (!avoid_at_end_) return out;
-  return start + AvoidDivineName(start, static_cast<std::size_t>(out - start));
+  return table_.Put(lower[1], out);
+}
+
+char16_t* HebrewWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  char16_t* const end = Walk(sovr, out);
+  if (!avoid_at_end_) return end;
+  return out + AvoidDivineName(out, static_cast<std::size_t>(end - out));
+}
+
+char* HebrewWriter::Write(std::u16string_view sovr, char* out) const {
+  if (!avoid_at_end_) return Walk(sovr, out);
+  // 15 and 16 are looked for in UTF-16.
+  std::u16string text(Room(), u'\0');
+  const char16_t* const end = Write(sovr, text.data());
+  return WriteUtf8({text.data(), static_cast<std::size_t>(end - text.data())}, out);
 }
 
 std::size_t HebrewWriter::AvoidDivineName(char16_t* text, std::size_t size) const {

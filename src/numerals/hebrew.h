@@ -25,13 +25,19 @@ class HebrewWriter {
 
   explicit HebrewWriter(const KeypadView& view);
 
-  // The room that Write needs at `out`.
+  // The room that Write needs at `out`, in UTF-16 code units (UTF-8 takes kUtf8PerUnit bytes
+  // a unit).
   std::size_t Room() const { return room_ + TextTable::kSlack; }
 
-  // Writes the numeral of `sovr` as RenderIudeyskie gives it and returns its end.
+  // Writes the numeral of `sovr` as RenderIudeyskie gives it, in UTF-16 or UTF-8, and
+  // returns its end.
   char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+  char* Write(std::u16string_view sovr, char* out) const;
 
  private:
+  // The letters from the table, before 15 and 16 are looked for in the whole numeral.
+  template <typename Char>
+  Char* Walk(std::u16string_view sovr, Char* out) const;
   // The row of the customary order that the lower digits take, or -1.
   int CustomaryOrderOf(int hundreds, int tens, int units) const;
   // 15 and 16 are never written with the letters of the divine name: rewrites the first

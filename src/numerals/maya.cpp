@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numerals/maya.h"
 
+#include <algorithm>
+
 #include "base/controls.h"
 #include "base/number.h"
-#include "numerals/pieces.h"
 
 namespace zarno {
 namespace {
@@ -29,27 +30,48 @@ constexpr std::int64_t kTooLarge = std::int64_t{1} << 32;
 
 }  // namespace
 
-std::u16string RenderMaya(std::u16string_view sovr, const KeypadView& view) {
+MayaWriter::MayaWriter(const KeypadView& view) {
+  std::size_t longest = 0;
+  for (int d = 0; d < 20; ++d) {
+    digits_[d] = table_.Add(view.Caption(kDigitKeys[d]));
+    longest = std::max<std::size_t>(longest, digits_[d].size);
+  }
+  room_ = kPlaces * longest;
+}
+
+template <typename Char>
+Char* MayaWriter::Walk(std::u16string_view sovr, Char* out) const {
   const std::optional<std::int64_t> parsed = ParseInt64(sovr);
-  if (!parsed || *parsed >= kTooLarge) return {};
+  if (!parsed || *parsed >= kTooLarge) return out;
   // The digits from the units up: twenty units, eighteen of the second place, then twenties;
   // the eighth place takes all that is left. Below 2^32 the value fits 32 unsigned bits.
   std::uint32_t v = static_cast<std::uint32_t>(*parsed);
-  int digits[8];
+  int digits[kPlaces];
   digits[0] = static_cast<int>(v % 20);
   v /= 20;
   digits[1] = static_cast<int>(v % 18);
   v /= 18;
-  for (int k = 2; k < 7; ++k) {
+  for (int k = 2; k < kPlaces - 1; ++k) {
     digits[k] = static_cast<int>(v % 20);
     v /= 20;
   }
-  digits[7] = static_cast<int>(v);
-  int places = 8;
+  digits[kPlaces - 1] = static_cast<int>(v);
+  int places = kPlaces;
   while (places > 1 && digits[places - 1] == 0) --places;
-  Pieces<8> glyphs;
-  for (int k = places; k-- > 0;) glyphs.Add(view.Caption(kDigitKeys[digits[k]]));
-  return glyphs.Join();
+  for (int k = places; k-- > 0;) out = table_.Put(digits_[digits[k]], out);
+  return out;
+}
+
+char16_t* MayaWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  return Walk(sovr, out);
+}
+char* MayaWriter::Write(std::u16string_view sovr, char* out) const { return Walk(sovr, out); }
+
+std::u16string RenderMaya(std::u16string_view sovr, const KeypadView& view) {
+  const MayaWriter writer(view);
+  std::u16string text(writer.Room(), u'\0');
+  text.resize(static_cast<std::size_t>(writer.Write(sovr, text.data()) - text.data()));
+  return text;
 }
 
 std::optional<std::u16string> ReadMaya(std::u16string_view kiril) {

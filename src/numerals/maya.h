@@ -10,8 +10,35 @@
 #include <string_view>
 
 #include "numerals/keypad_view.h"
+#include "numerals/text_table.h"
 
 namespace zarno {
+
+// Writes Maya numerals from a table made once for the captions of a keypad: the glyph of
+// every digit 0 to 19.
+class MayaWriter {
+ public:
+  static constexpr int kPlaces = 8;  // places written; the eighth takes all that is left
+
+  explicit MayaWriter(const KeypadView& view);
+
+  // The room that Write needs at `out`, in UTF-16 code units (UTF-8 takes kUtf8PerUnit bytes
+  // a unit).
+  std::size_t Room() const { return room_ + TextTable::kSlack; }
+
+  // Writes the numeral of `sovr` as RenderMaya gives it, in UTF-16 or UTF-8, and returns its
+  // end.
+  char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+  char* Write(std::u16string_view sovr, char* out) const;
+
+ private:
+  template <typename Char>
+  Char* Walk(std::u16string_view sovr, Char* out) const;
+
+  TextTable table_;
+  TextTable::Text digits_[20];
+  std::size_t room_ = 0;  // the longest numeral
+};
 
 // The Maya numeral of the digit text `sovr`, with the glyphs taken from the captions of the
 // twenty digit keys. Empty for the empty text, for a text that is no signed 64-bit number and

@@ -322,7 +322,8 @@ RimWriter::RimWriter(const KeypadView& view) {
   }
 }
 
-char16_t* RimWriter::Write(std::u16string_view sovr, char16_t* out) const {
+template <typename Char>
+Char* RimWriter::Walk(std::u16string_view sovr, Char* out) const {
   const std::size_t n = sovr.size();
   // The highest position stands first; positions 7 and higher write nothing.
   const int top = static_cast<int>(std::min<std::size_t>(n, kLastPosition));
@@ -332,6 +333,11 @@ char16_t* RimWriter::Write(std::u16string_view sovr, char16_t* out) const {
   }
   return out;
 }
+
+char16_t* RimWriter::Write(std::u16string_view sovr, char16_t* out) const {
+  return Walk(sovr, out);
+}
+char* RimWriter::Write(std::u16string_view sovr, char* out) const { return Walk(sovr, out); }
 
 std::u16string RenderRim(std::u16string_view sovr, const KeypadView& view) {
   const RimWriter writer(view);

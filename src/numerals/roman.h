@@ -26,13 +26,19 @@ class RimWriter {
 
   explicit RimWriter(const KeypadView& view);
 
-  // The room that Write needs at `out`.
+  // The room that Write needs at `out`, in UTF-16 code units (UTF-8 takes kUtf8PerUnit bytes
+  // a unit).
   std::size_t Room() const { return room_ + TextTable::kSlack; }
 
-  // Writes the numeral of `sovr` as RenderRim gives it and returns its end.
+  // Writes the numeral of `sovr` as RenderRim gives it, in UTF-16 or UTF-8, and returns its
+  // end.
   char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+  char* Write(std::u16string_view sovr, char* out) const;
 
  private:
+  template <typename Char>
+  Char* Walk(std::u16string_view sovr, Char* out) const;
+
   TextTable table_;
   // By position, last varied position (the smaller of the number's length and kVaried) and
   // digit; only the entries that a number reaching the position can use are filled.

@@ -361,8 +361,12 @@ void KirilWriter::FillPairs() {
         }
         Piece& piece = pairs_[pair][form][digits];
         piece.opens_with_sign = !bare.empty() && TakesMarkOff(bare.front());
-        piece.ends_with_mark =
-            dress_.numeral_mark && !bare.empty() && TakesMark(bare.back(), dress_);
+        if (dress_.numeral_mark && !bare.empty() && TakesMark(bare.back(), dress_)) {
+          char utf8[kUtf8PerUnit];
+          piece.mark_units = 1;
+          piece.mark_bytes = static_cast<std::uint8_t>(
+              WriteUtf8(std::u16string_view(&dressed.back(), 1), utf8) - utf8);
+        }
         piece.text = table_.Add(dressed);
         longest[pair] = std::max(longest[pair], dressed.size());
       }
@@ -396,6 +400,14 @@ char16_t* KirilWriter::WritePlain(std::u16string_view sovr, char16_t* out) const
   return out;
 }
 
+char* KirilWriter::Write(std::u16string_view sovr, char* out) const {
+  if (paired_) return WritePairs(sovr, out);
+  std::u16string text(Room(), u'\0');
+  const char16_t* const end = Write(sovr, text.data());
+  if (end == nullptr) return nullptr;
+  return WriteUtf8({text.data(), static_cast<std::size_t>(end - text.data())}, out);
+}
+
 char16_t* KirilWriter::Write(std::u16string_view sovr, char16_t* out) const {
   if (paired_) return WritePairs(sovr, out);
   // The other mark styles and the dots: the letters behind the room of their dressing, then
@@ -411,7 +423,8 @@ char16_t* KirilWriter::Write(std::u16string_view sovr, char16_t* out) const {
   return out + text.size();
 }
 
-char16_t* KirilWriter::WritePairs(std::u16string_view sovr, char16_t* out) const {
+template <typename Char>
+Char* KirilWriter::WritePairs(std::u16string_view sovr, Char* out) const {
   if (Ends(sovr)) return nullptr;
   const std::size_t n = sovr.size();
   if (n >= 7) return out;  // seven digits and more are not written
@@ -420,14 +433,14 @@ char16_t* KirilWriter::WritePairs(std::u16string_view sovr, char16_t* out) const
     const char16_t c = sovr[n - place];
     digit[place] = c >= u'0' && c <= u'9' ? c - u'0' : 0;
   }
-  bool mark_before = false;  // the last unit written is a mark after a letter
+  std::size_t mark_before = 0;  // the length of a mark after a letter that ends the text
   for (std::size_t pair = (n + 1) / 2; pair-- > 0;) {
     const int form = pair == 2 && n > 5;
     const Piece& piece = pairs_[pair][form][10 * digit[2 * pair + 2] + digit[2 * pair + 1]];
     // A sign that stands round its letter takes the mark off the letter before it.
-    out -= mark_before && piece.opens_with_sign;
+    if (piece.opens_with_sign) out -= mark_before;
     out = table_.Put(piece.text, out);
-    mark_before = piece.text.size != 0 ? piece.ends_with_mark : mark_before;
+    if (piece.text.size != 0) mark_before = sizeof(Char) == 1 ? piece.mark_bytes : piece.mark_units;
   }
   return out;
 }

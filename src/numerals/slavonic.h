@@ -82,23 +82,28 @@ class KirilWriter {
   // other than 1 or 2 ends the rendering. Seven digits and more write nothing.
   char16_t* WritePlain(std::u16string_view sovr, char16_t* out) const;
 
-  // Writes the numeral of `sovr` as the output shows it: the letters dressed as WriteDressed
-  // dresses them (a writer of the letters alone dresses them as DressOptions does by default,
-  // the slow way). nullptr as for WritePlain.
+  // Writes the numeral of `sovr` as the output shows it, in UTF-16 or UTF-8 (kUtf8PerUnit
+  // bytes of room a unit): the letters dressed as WriteDressed dresses them (a writer of the
+  // letters alone dresses them as DressOptions does by default, the slow way). nullptr as for
+  // WritePlain.
   char16_t* Write(std::u16string_view sovr, char16_t* out) const;
+  char* Write(std::u16string_view sovr, char* out) const;
 
  private:
   // The dressed letters of two places for their two digits.
   struct Piece {
     TextTable::Text text;
     bool opens_with_sign = false;  // begins with a sign that takes the mark off the letter before
-    bool ends_with_mark = false;   // its last unit is a mark set after a letter
+    // The length of the mark set after its last letter, in UTF-16 and UTF-8 (0 for none).
+    std::uint8_t mark_units = 0;
+    std::uint8_t mark_bytes = 0;
   };
   void FillPlain(const KeypadView& keys);
   // The pairs of places in their dress, when it is no more than the marks of style 1.
   void FillPairs();
   bool Ends(std::u16string_view sovr) const;
-  char16_t* WritePairs(std::u16string_view sovr, char16_t* out) const;
+  template <typename Char>
+  Char* WritePairs(std::u16string_view sovr, Char* out) const;
 
   bool glagolitic_;
   bool style2_;

@@ -4,12 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "base/number.h"
+#include "numerals/armenian_georgian.h"
 #include "numerals/captions.h"
+#include "numerals/chinese.h"
+#include "numerals/greek_attic.h"
+#include "numerals/greek_ionic.h"
+#include "numerals/hebrew.h"
 #include "numerals/rim_grek_fixture.h"
 #include "numerals/roman.h"
 #include "numerals/slavonic.h"
@@ -35,6 +42,42 @@ std::u16string Written(const Writer& writer, std::u16string_view sovr) {
   const char16_t* end = writer.Write(sovr, room.data());
   return end ? room.substr(0, static_cast<std::size_t>(end - room.data())) : u"<none>";
 }
+template <typename Writer>
+std::string WrittenUtf8(const Writer& writer, std::u16string_view sovr) {
+  std::string room(kUtf8PerUnit * writer.Room(), '\0');
+  const char* end = writer.Write(sovr, room.data());
+  return end ? room.substr(0, static_cast<std::size_t>(end - room.data())) : "<none>";
+}
+
+// The writers of every system that has one, each made for the glyphs and boxes of `store`,
+// behind one face for the tests.
+struct AnyWriter {
+  std::function<std::u16string(std::u16string_view)> utf16;
+  std::function<std::string(std::u16string_view)> utf8;
+  std::string name;
+};
+template <typename Writer>
+AnyWriter Wrap(std::shared_ptr<Writer> writer, std::string name) {
+  return {[writer](std::u16string_view s) { return Written(*writer, s); },
+          [writer](std::u16string_view s) { return WrittenUtf8(*writer, s); }, std::move(name)};
+}
+std::vector<AnyWriter> EveryWriter(const KeypadView& keys) {
+  DressOptions marks;
+  return {Wrap(std::make_shared<RimWriter>(keys), "roman"),
+          Wrap(std::make_shared<KitayWriter>(keys), "chinese"),
+          Wrap(std::make_shared<LetterWriter>(keys, LetterWriter::kArmenianPlaces), "armenian"),
+          Wrap(std::make_shared<LetterWriter>(keys, LetterWriter::kGeorgianPlaces), "georgian"),
+          Wrap(std::make_shared<GrekIonichWriter>(keys), "greek ionic"),
+          Wrap(std::make_shared<AtticWriter>(keys), "greek attic"),
+          Wrap(std::make_shared<HebrewWriter>(keys), "hebrew"),
+          Wrap(std::make_shared<KirilWriter>(keys, false, false, marks), "cyrillic"),
+          Wrap(std::make_shared<KirilWriter>(keys, true, true, marks), "glagolitic, style 2")};
+}
+std::vector<std::span<const CaptionEntry>> EveryCaptionTable() {
+  return {RimCaptions(),       KitayCaptions(),      ArmenCaptions(),
+          GruzCaptions(),      GrekIonichCaptions(), GrekAttichCaptions(),
+          IudeyskieCaptions(), KirilCaptions(),      GlagolCaptions()};
+}
 
 // ---- The table ----
 
@@ -56,6 +99,48 @@ TEST(TextTable, PutsTextsOfEveryLengthOneAfterAnotherWithinTheirRoom) {
   char16_t* out = room.data();
   for (const TextTable::Text& t : texts) out = table.Put(t, out);
   EXPECT_EQ(std::u16string(room.data(), out), joined);
+}
+
+// ---- Every writer ----
+
+TEST(EveryWriter, ReadsNoDigitBeyondItsText) {
+  // The number is a view into a longer text: what follows it must not count.
+  const std::u16string_view numbers[] = {u"260", u"10", u"2000", u"15", u"1", u"00", u"90"};
+  for (const auto& table : EveryCaptionTable()) {
+    const GlyphStore store(table);
+    for (const AnyWriter& w : EveryWriter(store.View())) {
+      for (const std::u16string_view n : numbers) {
+        const std::u16string longer = std::u16string(n) + u"123";
+        EXPECT_EQ(w.utf16(std::u16string_view(longer).substr(0, n.size())), w.utf16(n))
+            << w.name << ": " << ToUtf8(n);
+      }
+    }
+  }
+}
+
+TEST(EveryWriter, WritesUtf8AsItsUtf16Converted) {
+  std::mt19937 random(5);
+  std::uniform_int_distribution<int> pick(0, 999999);
+  // Start captions, then captions of two units, signs of other places, a character outside
+  // the Basic Multilingual Plane, a space and a sign that take a mark off.
+  const std::pair<Ctl, std::u16string> odd[] = {
+      {Ctl::Kiril1_1, u"\U00010143"}, {Ctl::Kiril1_20, u"к "}, {Ctl::Kiril1_5, u"\uE070ה"},
+      {Ctl::x100000, u"x"},           {Ctl::Kiril1_10, u"יה"}, {Ctl::Tysyasha, u"\u05F4"}};
+  for (const bool odd_captions : {false, true}) {
+    for (const auto& table : EveryCaptionTable()) {
+      GlyphStore store(table);
+      if (odd_captions) {
+        for (const auto& [key, caption] : odd) store.SetCaption(key, caption);
+      }
+      for (const AnyWriter& w : EveryWriter(store.View())) {
+        for (int i = 0; i < 300; ++i) {
+          const std::u16string n = ToDecimal(i < 100 ? i : pick(random));
+          ASSERT_EQ(w.utf8(n), w.utf16(n) == u"<none>" ? "<none>" : ToUtf8(w.utf16(n)))
+              << w.name << ": " << ToUtf8(n) << (odd_captions ? ", odd captions" : "");
+        }
+      }
+    }
+  }
 }
 
 // ---- Roman ----
