@@ -5,17 +5,10 @@
 #include <istream>
 #include <ostream>
 #include <thread>
+#include <type_traits>
 
 #include "base/number.h"
 #include "core/numeral_systems.h"
-#include "numerals/armenian_georgian.h"
-#include "numerals/chinese.h"
-#include "numerals/greek_attic.h"
-#include "numerals/greek_ionic.h"
-#include "numerals/hebrew.h"
-#include "numerals/maya.h"
-#include "numerals/roman.h"
-#include "numerals/slavonic.h"
 #include "numerals/standard_form.h"
 
 namespace zarno::cli {
@@ -88,15 +81,51 @@ FastConvert::FastConvert(MainWindowModel& model, ConvertOutput output, bool stan
       mark_width_(model.MarkWidth()) {
   for (int d = 0; d < 10; ++d) digits_utf8_[d] = ToUtf8(model.Text(DigitButton(d)));
   const KeypadView keys(glyphs_);
-  kiril_.emplace(keys, !keys.Checked(Ctl::KirilRadio), keys.Checked(Ctl::Kiril_Old_Tys_Radio2),
-                 DressOptionsOf(keys, mark_width_, u""));
+  switch (system_) {
+    case NumeralSystem::kKiril:
+    case NumeralSystem::kGlagol:
+      writer_.emplace<KirilWriter>(keys, !keys.Checked(Ctl::KirilRadio),
+                                   keys.Checked(Ctl::Kiril_Old_Tys_Radio2),
+                                   DressOptionsOf(keys, mark_width_, u""));
+      break;
+    case NumeralSystem::kRim:
+      writer_.emplace<RimWriter>(keys);
+      break;
+    case NumeralSystem::kArmen:
+      writer_.emplace<LetterWriter>(keys, LetterWriter::kArmenianPlaces);
+      break;
+    case NumeralSystem::kGruz:
+      writer_.emplace<LetterWriter>(keys, LetterWriter::kGeorgianPlaces);
+      break;
+    case NumeralSystem::kGrekIonich:
+      writer_.emplace<GrekIonichWriter>(keys);
+      break;
+    case NumeralSystem::kIudeyskie:
+      writer_.emplace<HebrewWriter>(keys);
+      break;
+    case NumeralSystem::kKitay:
+      writer_.emplace<KitayWriter>(keys);
+      break;
+    case NumeralSystem::kGrekAttich:
+      writer_.emplace<AtticWriter>(keys);
+      break;
+    case NumeralSystem::kMaya:
+      writer_.emplace<MayaWriter>(keys);
+      break;
+  }
+  std::visit(
+      [this](const auto& writer) {
+        if constexpr (!std::is_same_v<std::decay_t<decltype(writer)>, std::monostate>) {
+          room_ = writer.Room();
+        }
+      },
+      writer_);
   // A digit set writes every number; a numeral system those up to its limit, and zero when
   // it has a sign for it.
   if (output_ == ConvertOutput::kNumeral) {
     highest_ = LimitOf(system_);
-    std::u16string zero;
-    Numeral(u"0", zero);
-    lowest_ = zero.empty() ? 1 : 0;
+    std::string zero;
+    lowest_ = AppendNumeral(u"0", zero) ? 0 : 1;
   }
 }
 
@@ -119,45 +148,38 @@ std::string FastConvert::Reason(LineVerdict verdict, std::string_view line) cons
   return what + " is outside " + Range() + " for " + system;
 }
 
-void FastConvert::Numeral(std::u16string_view sovr, std::u16string& shown) const {
-  shown.clear();
-  const KeypadView keys(glyphs_);
-  switch (system_) {
-    case NumeralSystem::kRim:
-      shown = RenderRim(sovr, keys);
-      return;
-    case NumeralSystem::kKitay:
-      shown = RenderKitay(sovr, keys);
-      return;
-    case NumeralSystem::kArmen:
-      shown = RenderArmen(sovr, keys);
-      return;
-    case NumeralSystem::kGruz:
-      shown = RenderGruz(sovr, keys);
-      return;
-    case NumeralSystem::kGrekIonich:
-      shown = RenderGrekIonich(sovr, keys);
-      return;
-    case NumeralSystem::kGrekAttich:
-      shown = RenderGrekAttich(sovr, keys);
-      return;
-    case NumeralSystem::kMaya:
-      shown = RenderMaya(sovr, keys);
-      return;
-    case NumeralSystem::kIudeyskie:
-      shown = RenderIudeyskie(sovr, keys);
-      return;
-    case NumeralSystem::kGlagol:
-    case NumeralSystem::kKiril: {
-      // The dressed letters, in one buffer of the thread.
-      thread_local std::u16string room;
-      room.resize(kiril_->Room());
-      const char16_t* end = kiril_->Write(sovr, room.data());
-      if (end == nullptr) return;  // a Glagolitic thousands digit that ends the rendering
-      shown.assign(room.data(), static_cast<std::size_t>(end - room.data()));
-      return;
-    }
+template <typename Char>
+Char* FastConvert::Write(std::u16string_view sovr, Char* out) const {
+  return std::visit(
+      [&](const auto& writer) -> Char* {
+        if constexpr (std::is_same_v<std::decay_t<decltype(writer)>, std::monostate>) {
+          return nullptr;  // every system has its writer
+        } else {
+          return writer.Write(sovr, out);
+        }
+      },
+      writer_);
+}
+
+bool FastConvert::AppendNumeral(std::u16string_view sovr, std::string& out) const {
+  if (!standard_) {
+    // Straight to UTF-8 from the writer's table, through a buffer of the thread: the output
+    // grows by what is written, not by the room the writing needs.
+    thread_local std::string room;
+    room.resize(kUtf8PerUnit * room_);
+    char* const begin = room.data();
+    const char* const end = Write(sovr, begin);
+    if (end == nullptr || end == begin) return false;
+    out.append(begin, static_cast<std::size_t>(end - begin));
+    return true;
   }
+  thread_local std::u16string room;
+  room.resize(room_);
+  const char16_t* const end = Write(sovr, room.data());
+  if (end == nullptr || end == room.data()) return false;
+  const std::u16string_view shown(room.data(), static_cast<std::size_t>(end - room.data()));
+  AppendUtf8(out, StandardForm(system_, shown, mark_width_));
+  return true;
 }
 
 LineVerdict FastConvert::Line(std::string_view line, std::string& out) {
@@ -171,11 +193,7 @@ LineVerdict FastConvert::Line(std::string_view line, std::string& out) {
   if (value < lowest_ || value > highest_) return LineVerdict::kOutside;
   char16_t sovr[kMaxDirectDigits];
   for (std::size_t i = 0; i < line.size(); ++i) sovr[i] = static_cast<char16_t>(line[i]);
-  thread_local std::u16string shown;
-  Numeral({sovr, line.size()}, shown);
-  if (shown.empty()) return LineVerdict::kNotWritten;
-  AppendUtf8(out, standard_ ? StandardForm(system_, shown, mark_width_) : shown);
-  return LineVerdict::kShown;
+  return AppendNumeral({sovr, line.size()}, out) ? LineVerdict::kShown : LineVerdict::kNotWritten;
 }
 
 LineVerdict FastConvert::UnusualLine(std::string_view line, std::string& out) {
@@ -204,16 +222,60 @@ void FastConvert::ThroughModel(std::string_view line, std::string& out) {
 
 std::size_t FastConvert::Lines(const char* begin, const char* end, std::string& out,
                                std::vector<Note>& notes) {
+  // The writer is chosen once for all the lines, so that its walk is part of their loop.
+  return std::visit([&](const auto& writer) { return LinesWith(writer, begin, end, out, notes); },
+                    writer_);
+}
+
+template <typename Writer>
+std::size_t FastConvert::LinesWith(const Writer& writer, const char* begin, const char* end,
+                                   std::string& out, std::vector<Note>& notes) {
+  // A plain number of a numeral system goes from its digits straight to the writer, which
+  // writes it in UTF-8 into `out`; any other line goes through Line. `out` grows in large
+  // steps and holds `used` bytes of lines.
+  constexpr bool kWriter = !std::is_same_v<Writer, std::monostate>;
+  const bool direct = kWriter && output_ == ConvertOutput::kNumeral && !standard_;
+  const std::size_t most = kUtf8PerUnit * room_ + 1;  // a numeral, the slack and the line end
+  std::size_t used = out.size();
   std::size_t count = 0;
-  while (begin < end) {
+  for (; begin < end; ++count) {
     const char* stop = std::find(begin, end, '\n');
     const std::string_view line(begin, static_cast<std::size_t>(stop - begin));
-    const LineVerdict verdict = Line(line, out);
-    if (verdict != LineVerdict::kShown) notes.push_back({count, Reason(verdict, line)});
-    out += '\n';
-    ++count;
     begin = stop + 1;
+    if (out.size() - used < most) out.resize(std::max(2 * out.size(), used + most));
+    // The digits, their value and the digits as UTF-16 in one pass; `plain` stays true for a
+    // run of at most kMaxDirectDigits digits (a carriage return at the end is no part of it).
+    const std::string_view digits = WithoutCarriageReturn(line);
+    bool plain = direct && !digits.empty() && digits.size() <= kMaxDirectDigits;
+    char16_t sovr[kMaxDirectDigits];
+    std::int64_t value = 0;
+    for (std::size_t i = 0; plain && i < digits.size(); ++i) {
+      const unsigned digit = static_cast<unsigned char>(digits[i]) - unsigned{'0'};
+      plain = digit <= 9;
+      value = 10 * value + digit;
+      sovr[i] = static_cast<char16_t>(digits[i]);
+    }
+    LineVerdict verdict = LineVerdict::kShown;
+    if (plain && value >= lowest_ && value <= highest_) {
+      char* const at = out.data() + used;
+      if constexpr (kWriter) {
+        const char* const written = writer.Write({sovr, digits.size()}, at);
+        if (written == nullptr || written == at) {
+          verdict = LineVerdict::kNotWritten;
+        } else {
+          used = static_cast<std::size_t>(written - out.data());
+        }
+      }
+    } else {
+      out.resize(used);
+      verdict = Line(line, out);
+      used = out.size();
+      out.resize(used + 1);
+    }
+    out[used++] = '\n';
+    if (verdict != LineVerdict::kShown) notes.push_back({count, Reason(verdict, line)});
   }
+  out.resize(used);
   return count;
 }
 

@@ -12,13 +12,20 @@
 #include <cstdint>
 #include <iosfwd>
 #include <mutex>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "core/main_window_model.h"
+#include "numerals/armenian_georgian.h"
+#include "numerals/chinese.h"
+#include "numerals/greek_attic.h"
+#include "numerals/greek_ionic.h"
+#include "numerals/hebrew.h"
+#include "numerals/maya.h"
+#include "numerals/roman.h"
 #include "numerals/slavonic.h"
 
 namespace zarno::cli {
@@ -61,7 +68,7 @@ class FastConvert {
   std::size_t Stream(std::istream& in, std::ostream& out, std::ostream& err);
 
   // Stream reads blocks of `read` bytes and shares a block of at least `share` bytes between
-  // two threads (8 MiB and 256 KiB unless set; tests set smaller ones).
+  // two threads (1 MiB and 256 KiB unless set; tests set smaller ones).
   void SetBlockSizes(std::size_t read, std::size_t share) {
     read_block_ = read;
     share_block_ = share;
@@ -77,14 +84,22 @@ class FastConvert {
     std::string reason;
   };
 
-  // The numeral of the run of at most 18 digits `sovr`, as the recomputation pass leaves it
-  // in Kiril.
-  void Numeral(std::u16string_view sovr, std::u16string& shown) const;
+  // Writes the numeral of the run of at most 18 digits `sovr` as the recomputation pass
+  // leaves it in Kiril, in UTF-16 (room_ units) or UTF-8 (kUtf8PerUnit bytes a unit) at
+  // `out`, and gives its end; nullptr or `out` when the window writes nothing.
+  template <typename Char>
+  Char* Write(std::u16string_view sovr, Char* out) const;
+  // Appends that numeral to `out` in UTF-8 (in its standard form if asked); false when the
+  // window writes nothing.
+  bool AppendNumeral(std::u16string_view sovr, std::string& out) const;
   // A line that is not a short run of digits alone.
   LineVerdict UnusualLine(std::string_view line, std::string& out);
   // Lines from `begin` to `end` (each ended by '\n' but perhaps the last), appended to `out`;
   // returns how many there were.
   std::size_t Lines(const char* begin, const char* end, std::string& out, std::vector<Note>& notes);
+  template <typename Writer>
+  std::size_t LinesWith(const Writer& writer, const char* begin, const char* end, std::string& out,
+                        std::vector<Note>& notes);
   void ThroughModel(std::string_view line, std::string& out);
   static void WriteNote(std::string_view where, std::size_t number, std::string_view reason,
                         std::ostream& err);
@@ -97,12 +112,15 @@ class FastConvert {
   const ControlStates glyphs_;  // a copy, so that the threads never read the model
   const int mark_width_;
   std::string digits_utf8_[10];
-  // The Cyrillic and Glagolitic letters and their dressing, but for the value of the number.
-  std::optional<KirilWriter> kiril_;
+  // The writer of the system, made once for its glyphs, boxes and mark style.
+  std::variant<std::monostate, KirilWriter, RimWriter, KitayWriter, LetterWriter, GrekIonichWriter,
+               AtticWriter, MayaWriter, HebrewWriter>
+      writer_;
+  std::size_t room_ = 0;  // the room of the writer, in UTF-16 code units
   // The numbers written; a digit set writes all.
   std::int64_t lowest_ = 0;
   std::int64_t highest_ = INT64_MAX;
-  std::size_t read_block_ = 8 << 20;
+  std::size_t read_block_ = 1 << 20;
   std::size_t share_block_ = 256 << 10;
 };
 

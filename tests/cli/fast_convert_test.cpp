@@ -372,6 +372,55 @@ TEST(FastConvertStream, KeepsTheOrderOfTheLinesAndTheirNumbersAcrossBlocksAndThr
   }
 }
 
+// The stream takes the plain numbers of a numeral system straight to the system's writer; it
+// must write every line, and note every line, as Line and Reason do.
+class FastConvertStreamOfEverySystem : public ::testing::TestWithParam<NumeralSystem> {};
+
+TEST_P(FastConvertStreamOfEverySystem, WritesAndNotesEveryLineAsLineDoes) {
+  Window w(GetParam());
+  const std::int64_t limit = LimitOf(GetParam());
+  std::mt19937_64 rng(static_cast<unsigned>(GetParam()));
+  std::uniform_int_distribution<std::int64_t> any(0, limit + limit / 10);
+  std::vector<std::string> lines;
+  for (int i = 0; i < 30'000; ++i) {
+    std::string line = Digits(any(rng));
+    if (i % 7 == 0) line = "00" + line;
+    if (i % 11 == 0) line += "\r";
+    if (i % 97 == 0) line = kOddLines[static_cast<std::size_t>(i / 97) % kOddLines.size()];
+    lines.push_back(line);
+  }
+  lines.push_back("0000000000000000001");  // nineteen digits: no plain number
+  for (const bool standard : {false, true}) {
+    FastConvert fast(*w.model, ConvertOutput::kNumeral, standard);
+    fast.SetBlockSizes(1 << 16, 1 << 14);
+    std::string input, expected, expected_notes;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      input += lines[i] + "\n";
+      const LineVerdict verdict = fast.Line(lines[i], expected);
+      expected += "\n";
+      if (verdict != LineVerdict::kShown) {
+        expected_notes += "zarno-cli convert: line " + std::to_string(i + 1) + ": " +
+                          fast.Reason(verdict, lines[i]) + "\n";
+      }
+    }
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    fast.Stream(in, out, err);
+    EXPECT_EQ(FirstDifference(out.str(), expected), "") << (standard ? "standard" : "ours");
+    EXPECT_EQ(FirstDifference(err.str(), expected_notes), "") << (standard ? "standard" : "ours");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySystem, FastConvertStreamOfEverySystem,
+                         ::testing::Values(NumeralSystem::kKiril, NumeralSystem::kGlagol,
+                                           NumeralSystem::kRim, NumeralSystem::kKitay,
+                                           NumeralSystem::kArmen, NumeralSystem::kGruz,
+                                           NumeralSystem::kGrekIonich, NumeralSystem::kGrekAttich,
+                                           NumeralSystem::kMaya, NumeralSystem::kIudeyskie),
+                         [](const auto& param_info) {
+                           return std::string(Name(RadioOf(param_info.param)));
+                         });
+
 TEST(FastConvertStream, EmptyInputWritesNothingAndALastLineEndAddsNoLine) {
   Window w(NumeralSystem::kRim);
   FastConvert fast(*w.model, ConvertOutput::kNumeral, false);
