@@ -175,6 +175,10 @@ HebrewWriter::HebrewWriter(const KeypadView& view)
       // The gershayim before the letters of the lower non-zero digit, unless they hold one.
       const std::u16string_view lowest = digits % 10 ? units : tens;
       const bool mark_here = marked && mark_ && digits != 0 && !holds_gershayim(lowest);
+      if (marked && !mark_here) {
+        pairs_[1][digits] = pairs_[0][digits];
+        continue;
+      }
       text = tens;
       if (mark_here) text.insert(digits % 10 ? text.size() : 0, gershayim);
       text += units;
