@@ -241,7 +241,8 @@ char16_t* HebrewWriter::Write(std::u16string_view sovr, char16_t* out) const {
 char* HebrewWriter::Write(std::u16string_view sovr, char* out) const {
   if (!avoid_at_end_) return Walk(sovr, out);
   // 15 and 16 are looked for in UTF-16.
-  std::u16string text(Room(), u'\0');
+  thread_local std::u16string text;  // made once for the thread
+  text.resize(Room());
   const char16_t* const end = Write(sovr, text.data());
   return WriteUtf8({text.data(), static_cast<std::size_t>(end - text.data())}, out);
 }

@@ -402,7 +402,8 @@ char16_t* KirilWriter::WritePlain(std::u16string_view sovr, char16_t* out) const
 
 char* KirilWriter::Write(std::u16string_view sovr, char* out) const {
   if (paired_) return WritePairs(sovr, out);
-  std::u16string text(Room(), u'\0');
+  thread_local std::u16string text;  // made once for the thread
+  text.resize(Room());
   const char16_t* const end = Write(sovr, text.data());
   if (end == nullptr) return nullptr;
   return WriteUtf8({text.data(), static_cast<std::size_t>(end - text.data())}, out);
