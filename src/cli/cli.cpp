@@ -140,14 +140,8 @@ int RunCommand(std::span<const std::string> args, std::istream& in, std::ostream
   }
   if (command == "replay") {
     ReplayOptions options;
-    switch (ParseReplayOptions(rest, err, &options)) {
-      case ParseResult::kHelp:
-        out << Usage();
-        return kOk;
-      case ParseResult::kError:
-        return kUsage;
-      case ParseResult::kRun:
-        break;
+    if (const auto status = StatusBeforeRun(ParseReplayOptions(rest, err, &options), out)) {
+      return *status;
     }
     if (!options.file || *options.file == "-") return Replay(in, out, err);
     const std::string& path = *options.file;
@@ -178,6 +172,19 @@ std::string WriteFailure(const std::ostream& out) {
 }
 
 }  // namespace
+
+std::optional<int> StatusBeforeRun(ParseResult result, std::ostream& out) {
+  switch (result) {
+    case ParseResult::kHelp:
+      out << Usage();
+      return kOk;
+    case ParseResult::kError:
+      return kUsage;
+    case ParseResult::kRun:
+      break;
+  }
+  return std::nullopt;
+}
 
 const std::string& Usage() {
   static const std::string text = MakeUsage();

@@ -76,14 +76,8 @@ ConversionWindow::ConversionWindow(NumeralSystem system) {
 int Convert(std::span<const std::string> args, std::istream& in, std::ostream& out,
             std::ostream& err) {
   ConvertOptions options;
-  switch (ParseConvertOptions(args, err, &options)) {
-    case ParseResult::kHelp:
-      out << Usage();
-      return kOk;
-    case ParseResult::kError:
-      return kUsage;
-    case ParseResult::kRun:
-      break;
+  if (const auto status = StatusBeforeRun(ParseConvertOptions(args, err, &options), out)) {
+    return *status;
   }
 
   ConversionWindow window(options.system);

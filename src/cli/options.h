@@ -48,6 +48,10 @@ struct ReplayOptions {
   std::optional<std::string> file;
 };
 
+// The exit status of a command whose options end it before it runs (the usage text for
+// --help, or a usage error); nullopt when the command runs.
+std::optional<int> StatusBeforeRun(ParseResult result, std::ostream& out);
+
 ParseResult ParseConvertOptions(std::span<const std::string> args, std::ostream& err,
                                 ConvertOptions* options);
 ParseResult ParseReadOptions(std::span<const std::string> args, std::ostream& err,

@@ -18,14 +18,8 @@ namespace zarno::cli {
 int Read(std::span<const std::string> args, std::istream& in, std::ostream& out,
          std::ostream& err) {
   ReadOptions options;
-  switch (ParseReadOptions(args, err, &options)) {
-    case ParseResult::kHelp:
-      out << Usage();
-      return kOk;
-    case ParseResult::kError:
-      return kUsage;
-    case ParseResult::kRun:
-      break;
+  if (const auto status = StatusBeforeRun(ParseReadOptions(args, err, &options), out)) {
+    return *status;
   }
   const NumeralSystem system = options.system;
   // With --json, the number is written again as the window writes it.
