@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <vector>
 
 #include "cli/fd_output.h"
 #include "cli/message_text.h"
@@ -16,13 +18,6 @@
 
 namespace zarno::cli {
 namespace {
-
-// The CSS counter styles that write a number as one of our systems does.
-constexpr CssSystemName kCssSystemNames[] = {
-    {"upper-roman", NumeralSystem::kRim},      {"armenian", NumeralSystem::kArmen},
-    {"upper-armenian", NumeralSystem::kArmen}, {"georgian", NumeralSystem::kGruz},
-    {"hebrew", NumeralSystem::kIudeyskie},
-};
 
 // Appends `words`, separated by ", ", wrapped at 92 columns with lines that start at `indent`.
 void AppendWrapped(std::string& text, const std::vector<std::string_view>& words,
@@ -203,13 +198,27 @@ std::string VersionText() {
   return text;
 }
 
-std::span<const CssSystemName> CssSystemNames() { return kCssSystemNames; }
+std::span<const CssSystemName> CssSystemNames() {
+  static const std::vector<CssSystemName> names = [] {
+    std::vector<CssSystemName> all;
+    for (const NumeralSystemRow& row : NumeralSystems()) {
+      std::string_view rest = row.css_names;
+      while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find(' '), rest.size());
+        if (end > 0) all.push_back({rest.substr(0, end), row.system});
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+      }
+    }
+    return all;
+  }();
+  return names;
+}
 
 std::optional<NumeralSystem> FindSystem(std::string_view name) {
   for (const NumeralSystemRow& row : NumeralSystems()) {
     if (name == row.cli_name || name == Name(row.radio)) return row.system;
   }
-  for (const CssSystemName& css : kCssSystemNames) {
+  for (const CssSystemName& css : CssSystemNames()) {
     if (name == css.name) return css.system;
   }
   return std::nullopt;

@@ -5,7 +5,7 @@
 #include <istream>
 #include <ostream>
 #include <thread>
-#include <type_traits>
+#include <variant>
 
 #include "base/number.h"
 #include "core/numeral_systems.h"
@@ -78,48 +78,10 @@ FastConvert::FastConvert(MainWindowModel& model, ConvertOutput output, bool stan
       standard_(standard && output == ConvertOutput::kNumeral),
       system_(model.System()),
       glyphs_(model.Controls()),
-      mark_width_(model.MarkWidth()) {
+      mark_width_(model.MarkWidth()),
+      writer_(RowOf(system_).writer(KeypadView(glyphs_), mark_width_)) {
   for (int d = 0; d < 10; ++d) digits_utf8_[d] = ToUtf8(model.Text(DigitButton(d)));
-  const KeypadView keys(glyphs_);
-  switch (system_) {
-    case NumeralSystem::kKiril:
-    case NumeralSystem::kGlagol:
-      writer_.emplace<KirilWriter>(keys, !keys.Checked(Ctl::KirilRadio),
-                                   keys.Checked(Ctl::Kiril_Old_Tys_Radio2),
-                                   DressOptionsOf(keys, mark_width_, u""));
-      break;
-    case NumeralSystem::kRim:
-      writer_.emplace<RimWriter>(keys);
-      break;
-    case NumeralSystem::kArmen:
-      writer_.emplace<LetterWriter>(keys, LetterWriter::kArmenianPlaces);
-      break;
-    case NumeralSystem::kGruz:
-      writer_.emplace<LetterWriter>(keys, LetterWriter::kGeorgianPlaces);
-      break;
-    case NumeralSystem::kGrekIonich:
-      writer_.emplace<GrekIonichWriter>(keys);
-      break;
-    case NumeralSystem::kIudeyskie:
-      writer_.emplace<HebrewWriter>(keys);
-      break;
-    case NumeralSystem::kKitay:
-      writer_.emplace<KitayWriter>(keys);
-      break;
-    case NumeralSystem::kGrekAttich:
-      writer_.emplace<AtticWriter>(keys);
-      break;
-    case NumeralSystem::kMaya:
-      writer_.emplace<MayaWriter>(keys);
-      break;
-  }
-  std::visit(
-      [this](const auto& writer) {
-        if constexpr (!std::is_same_v<std::decay_t<decltype(writer)>, std::monostate>) {
-          room_ = writer.Room();
-        }
-      },
-      writer_);
+  room_ = std::visit([](const auto& writer) { return writer.Room(); }, writer_);
   // A digit set writes every number; a numeral system those up to its limit, and zero when
   // it has a sign for it.
   if (output_ == ConvertOutput::kNumeral) {
@@ -150,15 +112,7 @@ std::string FastConvert::Reason(LineVerdict verdict, std::string_view line) cons
 
 template <typename Char>
 Char* FastConvert::Write(std::u16string_view sovr, Char* out) const {
-  return std::visit(
-      [&](const auto& writer) -> Char* {
-        if constexpr (std::is_same_v<std::decay_t<decltype(writer)>, std::monostate>) {
-          return nullptr;  // every system has its writer
-        } else {
-          return writer.Write(sovr, out);
-        }
-      },
-      writer_);
+  return std::visit([&](const auto& writer) -> Char* { return writer.Write(sovr, out); }, writer_);
 }
 
 bool FastConvert::AppendNumeral(std::u16string_view sovr, std::string& out) const {
@@ -233,8 +187,7 @@ std::size_t FastConvert::LinesWith(const Writer& writer, const char* begin, cons
   // A plain number of a numeral system goes from its digits straight to the writer, which
   // writes it in UTF-8 into `out`; any other line goes through Line. `out` grows in large
   // steps and holds `used` bytes of lines.
-  constexpr bool kWriter = !std::is_same_v<Writer, std::monostate>;
-  const bool direct = kWriter && output_ == ConvertOutput::kNumeral && !standard_;
+  const bool direct = output_ == ConvertOutput::kNumeral && !standard_;
   const std::size_t most = kUtf8PerUnit * room_ + 1;  // a numeral, the slack and the line end
   std::size_t used = out.size();
   std::size_t count = 0;
@@ -258,13 +211,11 @@ std::size_t FastConvert::LinesWith(const Writer& writer, const char* begin, cons
     LineVerdict verdict = LineVerdict::kShown;
     if (plain && value >= lowest_ && value <= highest_) {
       char* const at = out.data() + used;
-      if constexpr (kWriter) {
-        const char* const written = writer.Write({sovr, digits.size()}, at);
-        if (written == nullptr || written == at) {
-          verdict = LineVerdict::kNotWritten;
-        } else {
-          used = static_cast<std::size_t>(written - out.data());
-        }
+      const char* const written = writer.Write({sovr, digits.size()}, at);
+      if (written == nullptr || written == at) {
+        verdict = LineVerdict::kNotWritten;
+      } else {
+        used = static_cast<std::size_t>(written - out.data());
       }
     } else {
       out.resize(used);

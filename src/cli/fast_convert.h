@@ -15,18 +15,10 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "core/main_window_model.h"
-#include "numerals/armenian_georgian.h"
-#include "numerals/chinese.h"
-#include "numerals/greek_attic.h"
-#include "numerals/greek_ionic.h"
-#include "numerals/hebrew.h"
-#include "numerals/maya.h"
-#include "numerals/roman.h"
-#include "numerals/slavonic.h"
+#include "numerals/writers.h"
 
 namespace zarno::cli {
 
@@ -113,9 +105,7 @@ class FastConvert {
   const int mark_width_;
   std::string digits_utf8_[10];
   // The writer of the system, made once for its glyphs, boxes and mark style.
-  std::variant<std::monostate, KirilWriter, RimWriter, KitayWriter, LetterWriter, GrekIonichWriter,
-               AtticWriter, MayaWriter, HebrewWriter>
-      writer_;
+  const NumeralWriter writer_;
   std::size_t room_ = 0;  // the room of the writer, in UTF-16 code units
   // The numbers written; a digit set writes all.
   std::int64_t lowest_ = 0;

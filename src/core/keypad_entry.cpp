@@ -15,11 +15,7 @@ enum class Route : std::uint8_t {
   kPressVariantKey,  // sets its variant boxes, then adds (additive systems only)
   kDirect,           // adds its value and renders
   kMayaDigit,        // appends its Maya digit
-  kGlagolitsa2000,
-  kGlagolitsaThousands,  // Armenian and Georgian thousands
-  kRim5000,
-  kRim50000,
-  kRim100000,
+  kSystemKey,        // does what a pressed key does in the system, without variant boxes
 };
 
 struct KeyRoute {
@@ -102,18 +98,18 @@ constexpr KeyRoute kKeyRoutes[] = {
     PRESS(Glagolitsa_1000, Check_Glag_1000, Check_Rim_1000_1, Check_Rim_1000_2),
     PRESS(Rim_1000_1, Check_Rim_1000_1, Check_Rim_1000_2, Check_Glag_1000),
     PRESS(Rim_1000_2, Check_Rim_1000_2, Check_Rim_1000_1, Check_Glag_1000),
-    ROUTE(Glagolitsa_2000, kGlagolitsa2000),
-    ROUTE(Glagolitsa_3000, kGlagolitsaThousands),
-    ROUTE(Glagolitsa_4000, kGlagolitsaThousands),
-    ROUTE(Rim_5000_1, kRim5000),
-    ROUTE(Glagolitsa_6000, kGlagolitsaThousands),
-    ROUTE(Glagolitsa_7000, kGlagolitsaThousands),
-    ROUTE(Glagolitsa_8000, kGlagolitsaThousands),
-    ROUTE(Glagolitsa_9000, kGlagolitsaThousands),
+    ROUTE(Glagolitsa_2000, kDirect),
+    ROUTE(Glagolitsa_3000, kDirect),
+    ROUTE(Glagolitsa_4000, kDirect),
+    ROUTE(Rim_5000_1, kSystemKey),
+    ROUTE(Glagolitsa_6000, kDirect),
+    ROUTE(Glagolitsa_7000, kDirect),
+    ROUTE(Glagolitsa_8000, kDirect),
+    ROUTE(Glagolitsa_9000, kDirect),
     PRESS(Rim_10000_1, Check_Rim_10000_1, Check_Rim_10000_2, CF1),
     PRESS(Rim_10000_2, Check_Rim_10000_2, Check_Rim_10000_1, CF1),
-    ROUTE(Rim_50000, kRim50000),
-    ROUTE(Rim_100000, kRim100000),
+    ROUTE(Rim_50000, kSystemKey),
+    ROUTE(Rim_100000, kSystemKey),
 };
 
 #undef PRESS
@@ -204,32 +200,8 @@ void MainWindowModel::KeyClick(Ctl key) {
     case Route::kMayaDigit:
       AppendMaya(key);
       break;
-    case Route::kGlagolitsa2000:
-      AddValue(value);
-      if (Checked(Ctl::Armen)) {
-        RenderArmen();
-      } else if (Checked(Ctl::Gruz)) {
-        RenderGruz();
-      } else {
-        RenderKiril();
-      }
-      break;
-    case Route::kGlagolitsaThousands:
-      AddValue(value);
-      if (Checked(Ctl::Armen)) {
-        RenderArmen();
-      } else {
-        RenderGruz();
-      }
-      break;
-    case Route::kRim5000:
-      Rim_5000_1Click();
-      break;
-    case Route::kRim50000:
-      Rim_50000Click();
-      break;
-    case Route::kRim100000:
-      Rim_100000Click();
+    case Route::kSystemKey:
+      (this->*RowOf(System()).press_key)(value, key);
       break;
   }
 }
@@ -292,31 +264,26 @@ void MainWindowModel::TysyashaClick() {
     Release(Ctl::Tysyasha);
     return;
   }
-  switch (System()) {
-    case NumeralSystem::kKiril: {
-      const Selection sel = kiril_selection_;
-      if (sel.length == 0) {
-        S(Ctl::Tysyasha).checked = true;
-        return;
-      }
-      // The selected letters move behind a new thousands sign and the text is read again.
-      std::u16string text = Kiril();
-      const std::u16string moved = text.substr(sel.start, sel.length);
-      text.erase(sel.start, sel.length);
-      SetKiril(text);
-      S(Ctl::Tysyasha).checked = true;
-      AppendTysyasha();
-      SetKiril(Kiril() + moved);
-      ReadKiril();
-      break;
-    }
-    case NumeralSystem::kGrekIonich:
-    case NumeralSystem::kIudeyskie:
-      S(Ctl::Tysyasha).checked = true;
-      break;
-    default:
-      break;
+  if (const auto press = RowOf(System()).thousands_panel) (this->*press)();
+}
+
+void MainWindowModel::LatchThousands() { S(Ctl::Tysyasha).checked = true; }
+
+void MainWindowModel::MoveSelectionBehindThousandsSign() {
+  const Selection sel = kiril_selection_;
+  if (sel.length == 0) {
+    LatchThousands();
+    return;
   }
+  // The selected letters move behind a new thousands sign and the text is read again.
+  std::u16string text = Kiril();
+  const std::u16string moved = text.substr(sel.start, sel.length);
+  text.erase(sel.start, sel.length);
+  SetKiril(text);
+  LatchThousands();
+  AppendTysyasha();
+  SetKiril(Kiril() + moved);
+  ReadKiril();
 }
 
 void MainWindowModel::AppendTysyasha() {
@@ -330,42 +297,6 @@ void MainWindowModel::ReadKiril() { SetSovrText(ToDecimal(ReadKirilValue(Kiril()
 void MainWindowModel::MyriadPanelClick(Ctl panel) {
   SelectRadio(Ctl::Kiril_Old_Tys_Radio2);
   S(panel).checked = !Checked(panel);
-}
-
-// ---- Roman keys of 5000, 50000 and 100000 -------------------------------------------------------
-
-void MainWindowModel::Rim_5000_1Click() {
-  if (Checked(Ctl::RimRadio)) {
-    skip_sovr_change_ = true;
-    SetKiril(Kiril() + u"\u2181");
-    ReadRim();
-    return;
-  }
-  AddValue(5000);
-  if (Checked(Ctl::Armen)) {
-    RenderArmen();
-  } else if (Checked(Ctl::GrekAttich)) {
-    RenderGrekAttich();
-  } else {
-    RenderGruz();
-  }
-}
-
-void MainWindowModel::Rim_50000Click() {
-  if (Checked(Ctl::RimRadio)) {
-    skip_sovr_change_ = true;
-    SetKiril(Kiril() + u"\u2187");
-    ReadRim();
-  } else if (Checked(Ctl::GrekAttich)) {
-    AddValue(50000);
-    RenderGrekAttich();
-  }
-}
-
-void MainWindowModel::Rim_100000Click() {
-  skip_sovr_change_ = true;
-  SetKiril(Kiril() + u"\u2188");
-  ReadRim();
 }
 
 // ---- Variant boxes
@@ -417,21 +348,13 @@ void MainWindowModel::RunCheckHandler(Ctl box) {
 void MainWindowModel::PairVariant(Ctl first, Ctl second) {
   if (Checked(first)) SetChecked(second, false);
   if (!Checked(first) && !Checked(second)) SetChecked(first, true);
-  if (Checked(Ctl::Kitay)) {
-    RenderKitay();
-  } else {
-    RefreshVariant();
-  }
+  RefreshPairVariant();
 }
 
 void MainWindowModel::PairVariantSecond(Ctl first, Ctl second) {
   if (Checked(second)) SetChecked(first, false);
   if (!Checked(first) && !Checked(second)) SetChecked(first, true);
-  if (Checked(Ctl::Kitay)) {
-    RenderKitay();
-  } else {
-    RefreshVariant();
-  }
+  RefreshPairVariant();
 }
 
 void MainWindowModel::TripleVariant(Ctl first, Ctl second, Ctl third) {
@@ -452,9 +375,13 @@ void MainWindowModel::TripleVariantOther(Ctl own, Ctl first, Ctl other) {
   RefreshVariant();
 }
 
+// Only the systems whose keys have glyph variants redraw.
 void MainWindowModel::RefreshVariant() {
-  // Only the systems whose keys have glyph variants redraw.
   if (const auto redraw = RowOf(System()).redraw_variants) (this->*redraw)();
+}
+
+void MainWindowModel::RefreshPairVariant() {
+  if (const auto redraw = RowOf(System()).redraw_pair_variants) (this->*redraw)();
 }
 
 }  // namespace zarno

@@ -27,16 +27,6 @@ constexpr struct {
     {Ctl::Button2, u"Шрифт"},
     {Ctl::Button3, u"Шрифт"},
     {Ctl::Button5, u"Подобрать шрифты"},
-    {Ctl::KirilRadio, u"Кириллица"},
-    {Ctl::GlagolRadio, u"Глаголица"},
-    {Ctl::RimRadio, u"Римские"},
-    {Ctl::Kitay, u"Китайские"},
-    {Ctl::Armen, u"Армянские"},
-    {Ctl::Gruz, u"Грузинские"},
-    {Ctl::GrekIonich, u"Греческие"},
-    {Ctl::GrekAttich, u"Греческие"},
-    {Ctl::Maya, u"Майя"},
-    {Ctl::Iudeyskie, u"Иудейские"},
     {Ctl::Kiril_10000_I_Bolshe, u"10000 и больше"},
     {Ctl::Dr10Znak_Name, u"Арабские"},
     {Ctl::Kiril_Stepen_103, u"x1000"},
@@ -57,6 +47,7 @@ constexpr Ctl kTickedAtStart[] = {Ctl::IspZarno, Ctl::TysyashaNizhe, Ctl::KirilR
 
 MainWindowModel::MainWindowModel(Host& host) : host_(host) {
   for (const auto& [control, text] : kDesignCaptions) S(control).caption = text;
+  for (const NumeralSystemRow& row : NumeralSystems()) S(row.radio).caption = row.radio_caption;
   for (Ctl c : kVariantBoxesTickedAtStart) S(c).checked = true;
   for (Ctl c : kTickedAtStart) S(c).checked = true;
   S(Ctl::CF1).shown = S(Ctl::CF2).shown = false;
@@ -70,25 +61,17 @@ MainWindowModel::MainWindowModel(Host& host) : host_(host) {
 
 // ---- Queries ----------------------------------------------------------------------------
 
-NumeralSystem MainWindowModel::System() const {
-  for (const NumeralSystemRow& row : NumeralSystems()) {
-    if (Checked(row.radio)) return row.system;
-  }
-  return NumeralSystem::kKiril;
-}
+NumeralSystem MainWindowModel::System() const { return SystemOf(Keys()); }
 
-bool MainWindowModel::IsSlavonic() const {
-  return Checked(Ctl::KirilRadio) || Checked(Ctl::GlagolRadio);
-}
+bool MainWindowModel::IsSlavonic() const { return zarno::IsSlavonic(System()); }
 
 bool MainWindowModel::Reachable(Ctl c) const { return State(c).shown && State(c).enabled; }
 
 bool MainWindowModel::AboveLimit() const {
   if (Sovr().empty()) return false;
-  const NumeralSystem s = System();
-  const auto value = s == NumeralSystem::kMaya ? ParseInt64(Sovr()) : ParseInt32(Sovr());
+  const auto value = ParseInt64(Sovr());
   // A number too large to convert is above every limit.
-  return !value || *value > LimitOf(s);
+  return !value || *value > LimitOf(System());
 }
 
 bool MainWindowModel::KirilFontIsShipped() const {

@@ -141,10 +141,11 @@ class MainWindowModel {
   void RenderMaya();
   void ReadMaya();
   void AppendMaya(Ctl key);
+  // Hebrew, with its options (core/hebrew_options.cpp).
   void RenderIudeyskie();
   void IspolzovatClick();
-  void GershaimClick() { RenderIudeyskie(); }
-  void ObychayClick() { RenderIudeyskie(); }
+  void GershaimClick();
+  void ObychayClick();
 
   // ---- System switches (keypads) ------------------------------------------------------
   // The click handler of every system's radio button (the row of the system says its steps).
@@ -169,13 +170,15 @@ class MainWindowModel {
   void RenderCurrentSystemAfterKey();
   void KeyClick(Ctl key);
   void TysyashaClick();
+  // What the thousands panel does in each system (NumeralSystemRow::thousands_panel): it
+  // stays down for the next key, or in Cyrillic the selected letters move behind a thousands
+  // sign.
+  void LatchThousands();
+  void MoveSelectionBehindThousandsSign();
   void AppendTysyasha();
   void ReadKiril();
   void x10000Click() { MyriadPanelClick(Ctl::x10000); }
   void x100000Click() { MyriadPanelClick(Ctl::x100000); }
-  void Rim_5000_1Click();
-  void Rim_50000Click();
-  void Rim_100000Click();
 
   // ---- Glyph variants -----------------------------------------------------------------
   // Sets a check box by program; a change of state runs its click handler.
@@ -185,6 +188,7 @@ class MainWindowModel {
   void TripleVariant(Ctl first, Ctl second, Ctl third);
   void TripleVariantOther(Ctl own, Ctl first, Ctl other);
   void RefreshVariant();
+  void RefreshPairVariant();
 
   // ---- Digit sets ---------------------------------------------------------------------
   void Dr10Znak_NameChange();
@@ -242,8 +246,10 @@ class MainWindowModel {
   void RenderSystem(NumeralSystem system);
   void EmptyKirilAboveLimit();
   void EnforceLimit();
-  void ResetIspolzovat(bool first, bool second);
+  // What a switch to `system` does to the Hebrew final-letter option.
+  void ResetFinalLetters(NumeralSystem system);
   void MyriadPanelClick(Ctl panel);
+  // Whether the selected system writes Slavonic letters.
   bool IsSlavonic() const;
   bool KirilFontIsShipped() const;
   void SelectFontInBox(Ctl box, std::u16string_view name);

@@ -8,7 +8,6 @@
 #include "numerals/chinese.h"
 #include "numerals/greek_attic.h"
 #include "numerals/greek_ionic.h"
-#include "numerals/hebrew.h"
 #include "numerals/maya.h"
 #include "numerals/roman.h"
 #include "numerals/slavonic.h"
@@ -23,8 +22,8 @@ void MainWindowModel::RenderKiril() {
   if (!IsSlavonic()) return;
   SetKiril(u"");
   if (Sovr().empty()) return;
-  auto plain = RenderKirilPlain(Sovr(), Keys(), !Checked(Ctl::KirilRadio),
-                                Checked(Ctl::Kiril_Old_Tys_Radio2));
+  const bool glagolitic = RowOf(System()).slavonic == SlavonicScript::kGlagolitic;
+  auto plain = RenderKirilPlain(Sovr(), Keys(), glagolitic, Checked(Ctl::Kiril_Old_Tys_Radio2));
   if (!plain) return;  // a Glagolitic thousands digit other than 1 or 2
   plain_kiril_ = std::move(*plain);
   DecorateKiril();
@@ -37,7 +36,7 @@ DressOptions DressOptionsOf(const KeypadView& keys, int mark_width, std::u16stri
   o.dots = keys.Checked(Ctl::IspTochka);
   o.sign_below_line = keys.Checked(Ctl::TysyashaNizhe);
   o.style2 = keys.Checked(Ctl::Kiril_Old_Tys_Radio2);
-  o.glagolitic = keys.Checked(Ctl::GlagolRadio);
+  o.glagolitic = RowOf(SystemOf(keys)).slavonic == SlavonicScript::kGlagolitic;
   o.mark_width = mark_width;
   o.thousands_sign = keys.Glyph(Ctl::Tysyasha);
   o.value = ParseInt32(sovr);
@@ -156,20 +155,6 @@ void MainWindowModel::ReadMaya() {
 void MainWindowModel::AppendMaya(Ctl key) {
   SetKiril(Kiril() + Text(key));
   ReadMaya();
-}
-
-// ---- Hebrew
-// -------------------------------------------------------------------------------------------
-
-void MainWindowModel::RenderIudeyskie() { SetKiril(zarno::RenderIudeyskie(Sovr(), Keys())); }
-
-void MainWindowModel::IspolzovatClick() {
-  const bool final_letters = Checked(Ctl::Ispolzovat);
-  for (Ctl key :
-       {Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900}) {
-    S(key).enabled = final_letters;
-  }
-  RenderIudeyskie();
 }
 
 }  // namespace zarno

@@ -12,7 +12,7 @@ void MainWindowModel::ApplyLayout(NumeralSystem system) {
     const auto c = static_cast<Ctl>(i);
     if (IsKeypadControl(c)) S(c).shown = false;
   }
-  for (const Placement& p : KeypadLayout(system)) {
+  for (const Placement& p : RowOf(system).layout()) {
     S(p.control).shown = true;
     S(p.control).place = p.place;
   }
@@ -39,7 +39,7 @@ void MainWindowModel::SetKeypadFontSize() {
     S(c).font_size = size;
   }
   S(Ctl::Tysyasha).font_size = size;
-  const int myriad_size = Checked(Ctl::KirilRadio) ? 19 : size;
+  const int myriad_size = row.myriad_points != 0 ? row.myriad_points : size;
   S(Ctl::x10000).font_size = myriad_size;
   S(Ctl::x100000).font_size = myriad_size;
 }
@@ -54,17 +54,10 @@ void MainWindowModel::SetGlagolCaptions() {
   Release(Ctl::Tysyasha);
 }
 
-// The Hebrew option doubles as the switch of the five final-letter keys: a system switch
-// sets it twice so that its handler leaves the keys as that system needs them.
-void MainWindowModel::ResetIspolzovat(bool first, bool second) {
-  SetChecked(Ctl::Ispolzovat, first);
-  SetChecked(Ctl::Ispolzovat, second);
-}
-
 void MainWindowModel::KirilRadioClick() {
   SetKeypadFont(Text(Ctl::FontKirillitsa));
   SetKirilCaptions();
-  ResetIspolzovat(false, true);
+  ResetFinalLetters(NumeralSystem::kKiril);
   S(Ctl::Kiril).place = kKirilLine;
   SetKeypadFontSize();
   ApplyLayout(NumeralSystem::kKiril);
@@ -75,7 +68,7 @@ void MainWindowModel::KirilRadioClick() {
 void MainWindowModel::GlagolRadioClick() {
   SetKeypadFont(Text(Ctl::FontGlagolitsa));
   SetGlagolCaptions();
-  ResetIspolzovat(false, true);
+  ResetFinalLetters(NumeralSystem::kGlagol);
   EmptyKirilAboveLimit();
   SetKeypadFontSize();
   S(Ctl::Kiril).place = kKirilLine;
@@ -89,16 +82,7 @@ void MainWindowModel::PrepareSystem(NumeralSystem system) {
   SetKeypadFont(Text(row.font_box));
   if (row.key_captions != nullptr) row.key_captions(controls_);
   if (row.releases_thousands) Release(Ctl::Tysyasha);
-  switch (row.final_letters) {
-    case FinalLettersOnSwitch::kLeft:
-      break;
-    case FinalLettersOnSwitch::kOffAndDisabled:
-      ResetIspolzovat(true, false);
-      break;
-    case FinalLettersOnSwitch::kOffAndEnabled:
-      ResetIspolzovat(false, true);
-      break;
-  }
+  ResetFinalLetters(system);
   EmptyKirilAboveLimit();
   SetKeypadFontSize();
   S(Ctl::Kiril).place = row.output_place;

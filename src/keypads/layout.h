@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <span>
-#include <string_view>
-
 #include "base/control_state.h"
 
 namespace zarno {
@@ -13,10 +10,6 @@ struct Placement {
   Ctl control;
   Rect place;
 };
-
-// The keypad of each system as data: every key, check box, panel and option it shows, with
-// its place in the main window. A keypad control that is not listed is hidden.
-std::span<const Placement> KeypadLayout(NumeralSystem system);
 
 // True for the controls that belong to the keypad area and are shown or hidden per system.
 bool IsKeypadControl(Ctl c);

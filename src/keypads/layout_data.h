@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The per-system keypad tables behind KeypadLayout, one unit per group of systems.
+// The keypad of each system as data: every key, check box, panel and option it shows, with
+// its place in the main window; a keypad control that is not listed is hidden. One unit per
+// group of systems; the row of each system (core/numeral_systems.cpp) names its table.
 #include <span>
 
 #include "keypads/layout.h"

@@ -28,7 +28,7 @@ std::span<const CaptionEntry> KitaySimplifiedCaptions();
 std::span<const CaptionEntry> ArmenCaptions();
 std::span<const CaptionEntry> GruzCaptions();
 std::span<const CaptionEntry> MayaCaptions();
-// The Hebrew letters and the geresh on Tysyasha.
+// The Hebrew letters and the geresh on Tysyasha (in hebrew.cpp).
 std::span<const CaptionEntry> IudeyskieCaptions();
 
 // The zero sign of the Chinese keypad: U+20DD for "Arial Unicode MS", else U+25EF.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Glyph tables of the Chinese, Armenian, Georgian, Maya and Hebrew keypads.
+// Glyph tables of the Chinese, Armenian, Georgian and Maya keypads (the Hebrew letters are in
+// hebrew.cpp, with the other rules of that system).
 #include "numerals/captions.h"
 
 namespace zarno {
@@ -84,20 +85,6 @@ constexpr CaptionEntry kMaya[] = {
     {Ctl::Kiril1_18, u"\uE152"},  {Ctl::Kiril1_19, u"\uE153"},
 };
 
-// The letters, 500 to 900 as final letters, and the geresh on the thousands toggle.
-constexpr CaptionEntry kIudeyskie[] = {
-    {Ctl::Kiril1_1, u"\u05D0"},     {Ctl::Kiril1_2, u"\u05D1"},   {Ctl::Kiril1_3, u"\u05D2"},
-    {Ctl::Kiril1_4, u"\u05D3"},     {Ctl::Kiril1_5, u"\u05D4"},   {Ctl::Kiril1_6, u"\u05D5"},
-    {Ctl::Kiril1_7, u"\u05D6"},     {Ctl::Kiril1_8, u"\u05D7"},   {Ctl::Kiril1_9, u"\u05D8"},
-    {Ctl::Kiril1_10, u"\u05D9"},    {Ctl::Kiril1_20, u"\u05DB"},  {Ctl::Kiril1_30, u"\u05DC"},
-    {Ctl::Kiril1_40, u"\u05DE"},    {Ctl::Kiril1_50, u"\u05E0"},  {Ctl::Kiril1_60, u"\u05E1"},
-    {Ctl::Kiril1_70, u"\u05E2"},    {Ctl::Kiril1_80, u"\u05E4"},  {Ctl::Kiril1_90, u"\u05E6"},
-    {Ctl::Kiril1_100, u"\u05E7"},   {Ctl::Kiril1_200, u"\u05E8"}, {Ctl::Kiril1_300, u"\u05E9"},
-    {Ctl::Kiril1_400_y, u"\u05EA"}, {Ctl::Kiril1_500, u"\u05DA"}, {Ctl::Kiril1_600, u"\u05DD"},
-    {Ctl::Kiril1_700, u"\u05DF"},   {Ctl::Kiril1_800, u"\u05E3"}, {Ctl::Kiril1_900, u"\u05E5"},
-    {Ctl::Tysyasha, u"\u05F3"},
-};
-
 }  // namespace
 
 std::span<const CaptionEntry> KitayCaptions() { return kKitay; }
@@ -106,7 +93,6 @@ std::span<const CaptionEntry> KitaySimplifiedCaptions() { return kKitaySimplifie
 std::span<const CaptionEntry> ArmenCaptions() { return kArmen; }
 std::span<const CaptionEntry> GruzCaptions() { return kGruz; }
 std::span<const CaptionEntry> MayaCaptions() { return kMaya; }
-std::span<const CaptionEntry> IudeyskieCaptions() { return kIudeyskie; }
 
 std::u16string_view KitayZeroFor(std::u16string_view kitay_font) {
   return kitay_font == u"Arial Unicode MS" ? u"\u20DD" : u"\u25EF";

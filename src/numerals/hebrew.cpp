@@ -1,4 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Hebrew numerals. The rules of the system are in four places:
+// - here: the letters of its keys, the renderer, its writer for zarno-cli and the reader;
+// - core/hebrew_options.cpp: the window's side, the options "использовать" (final letters,
+//   which also enables the five final-letter keys), "гершаим" and "обычай", and what a switch
+//   of system does to the final-letter option;
+// - core/numeral_systems.cpp: its row (limit, font box, keypad, what its keys and its
+//   thousands panel do);
+// - keypads/layout_east.cpp: where its keys stand.
 #include "numerals/hebrew.h"
 
 #include <algorithm>
@@ -9,11 +17,26 @@
 
 #include "base/controls.h"
 #include "base/number.h"
+#include "numerals/captions.h"
 
 namespace zarno {
 namespace {
 
 constexpr char16_t kGershayim = u'\u05F4';
+
+// The letters, 500 to 900 as final letters, and the geresh on the thousands toggle.
+constexpr CaptionEntry kIudeyskie[] = {
+    {Ctl::Kiril1_1, u"\u05D0"},     {Ctl::Kiril1_2, u"\u05D1"},   {Ctl::Kiril1_3, u"\u05D2"},
+    {Ctl::Kiril1_4, u"\u05D3"},     {Ctl::Kiril1_5, u"\u05D4"},   {Ctl::Kiril1_6, u"\u05D5"},
+    {Ctl::Kiril1_7, u"\u05D6"},     {Ctl::Kiril1_8, u"\u05D7"},   {Ctl::Kiril1_9, u"\u05D8"},
+    {Ctl::Kiril1_10, u"\u05D9"},    {Ctl::Kiril1_20, u"\u05DB"},  {Ctl::Kiril1_30, u"\u05DC"},
+    {Ctl::Kiril1_40, u"\u05DE"},    {Ctl::Kiril1_50, u"\u05E0"},  {Ctl::Kiril1_60, u"\u05E1"},
+    {Ctl::Kiril1_70, u"\u05E2"},    {Ctl::Kiril1_80, u"\u05E4"},  {Ctl::Kiril1_90, u"\u05E6"},
+    {Ctl::Kiril1_100, u"\u05E7"},   {Ctl::Kiril1_200, u"\u05E8"}, {Ctl::Kiril1_300, u"\u05E9"},
+    {Ctl::Kiril1_400_y, u"\u05EA"}, {Ctl::Kiril1_500, u"\u05DA"}, {Ctl::Kiril1_600, u"\u05DD"},
+    {Ctl::Kiril1_700, u"\u05DF"},   {Ctl::Kiril1_800, u"\u05E3"}, {Ctl::Kiril1_900, u"\u05E5"},
+    {Ctl::Tysyasha, u"\u05F3"},
+};
 
 // The keys of the letters by place (units, tens, hundreds) and digit 1 to 9; the hundreds
 // from 500 on are the keys of the final letters.
@@ -110,6 +133,8 @@ std::size_t ReplaceFirst(char16_t* text, std::size_t size,
 }
 
 }  // namespace
+
+std::span<const CaptionEntry> IudeyskieCaptions() { return kIudeyskie; }
 
 HebrewWriter::HebrewWriter(const KeypadView& view)
     : mark_(view.Checked(Ctl::Gershaim)),

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/controls.h"
 #include "numerals/keypad_view.h"
 #include "numerals/text_table.h"
 
@@ -82,6 +83,10 @@ std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view)
 // (״ or ") and spaces are ignored. nullopt for a text without letters, any other character,
 // or a geresh in any other place.
 std::optional<std::int64_t> ReadIudeyskie(std::u16string_view text);
+
+// The keys of the final letters (500 to 900), which the option Ispolzovat enables.
+inline constexpr Ctl kFinalLetterKeys[] = {Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700,
+                                           Ctl::Kiril1_800, Ctl::Kiril1_900};
 
 // The number a key of the Hebrew keypad adds to Sovr: its value, a thousand times greater
 // while the thousands panel is pressed.

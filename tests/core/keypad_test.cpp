@@ -351,6 +351,56 @@ TEST(PanelsToggle, ASecondClickReleasesThePanel) {
   }
 }
 
+// ---- The thousands panel of each keypad -------------------------------------------------------
+
+TEST(ThousandsPanel, EveryKeypadThatShowsItMakesTheNextKeyThousands) {
+  int keypads = 0;
+  for (const NumeralSystemRow& row : NumeralSystems()) {
+    SystemWindow w(row.system);
+    if (!w.model.Reachable(Ctl::Tysyasha)) continue;
+    ++keypads;
+    w.Click(Ctl::Tysyasha);
+    EXPECT_TRUE(w.model.Checked(Ctl::Tysyasha)) << Name(row.radio);
+    w.Click(Ctl::Kiril1_5);
+    EXPECT_EQ(w.model.Sovr(), u"5000") << Name(row.radio);
+    EXPECT_FALSE(w.model.Checked(Ctl::Tysyasha)) << Name(row.radio);
+  }
+  EXPECT_EQ(keypads, 3) << "Cyrillic, Greek Ionic and Hebrew show it";
+}
+
+TEST(ThousandsPanel, OnlyCyrillicMovesTheSelectedLettersBehindAThousandsSign) {
+  for (const NumeralSystem system :
+       {NumeralSystem::kKiril, NumeralSystem::kGrekIonich, NumeralSystem::kIudeyskie}) {
+    SystemWindow w(system);
+    w.Start(u"701");
+    const std::u16string shown = w.model.Kiril();
+    w.model.SelectKiril(2, 2);
+    w.Click(Ctl::Tysyasha);
+    if (system == NumeralSystem::kKiril) {
+      EXPECT_EQ(w.model.Sovr(), u"1700");
+      EXPECT_FALSE(w.model.Checked(Ctl::Tysyasha)) << "spent on the moved letters";
+    } else {
+      EXPECT_EQ(w.model.Sovr(), u"701") << Name(RadioOf(system));
+      EXPECT_EQ(w.model.Kiril(), shown) << Name(RadioOf(system));
+      EXPECT_TRUE(w.model.Checked(Ctl::Tysyasha)) << "kept for the next key";
+    }
+  }
+}
+
+// ---- Glyph variant boxes ---------------------------------------------------------------------
+
+TEST(ChineseVariantBoxes, APairRedrawsTheNumberAsTypedAndATripleReadsTheSignsBack) {
+  SystemWindow w(NumeralSystem::kKitay);
+  w.Start(u"0012");
+  ASSERT_EQ(w.model.Kiril(), u"◯◯一十二");
+  w.Click(Ctl::Check_Kiril1_1_2);  // the formal one
+  EXPECT_EQ(w.model.Sovr(), u"0012");
+  EXPECT_EQ(w.model.Kiril(), u"◯◯壹十二");
+  w.Click(Ctl::Check_Kiril1_6_s2);  // the formal six, one of three
+  EXPECT_EQ(w.model.Sovr(), u"12");
+  EXPECT_EQ(w.model.Kiril(), u"壹十二");
+}
+
 // ---- Typed numbers come back through the reader ---------------------------------------------
 
 class RoundTrip : public ::testing::TestWithParam<NumeralSystem> {};

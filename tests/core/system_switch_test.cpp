@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a switch of system does besides drawing the number: the size of the key glyphs (larger
-// in our font, except for Roman), the panels it releases, the shape of the output field and
-// the Hebrew final-letter option.
+// in our font, except for Roman) and of the myriad panels, the panels it releases, the shape of
+// the output field and the Hebrew final-letter option.
 #include <gtest/gtest.h>
 
 #include "core/numeral_systems.h"
 #include "fake_host.h"
 #include "keypads/layout.h"
+#include "numerals/hebrew.h"
 
 namespace zarno::testing {
 namespace {
@@ -72,6 +73,43 @@ TEST(SystemSwitch, MayaAloneHasAColumnAndHebrewAloneDisablesTheFinalLetters) {
   EXPECT_FALSE(w.model.Checked(Ctl::Ispolzovat));
   w.Click(Ctl::Armen);
   EXPECT_TRUE(w.model.Checked(Ctl::Ispolzovat));
+}
+
+TEST(SystemSwitch, TheCyrillicMyriadPanelsKeepTheirSizeAndTheGreekOnesFollowTheKeys) {
+  for (const bool ours : {false, true}) {
+    const std::u16string font = ours ? u"Kolvana+" : u"DejaVu Sans";
+    Window w;
+    ASSERT_TRUE(w.model.SetText(Ctl::FontKirillitsa, font));
+    ASSERT_TRUE(w.model.SetText(Ctl::FontGrekIonich, font));
+    w.Click(Ctl::KirilRadio);
+    ASSERT_TRUE(w.model.Reachable(Ctl::x10000));
+    EXPECT_EQ(w.model.State(Ctl::x10000).font_size, 19);
+    EXPECT_EQ(w.model.State(Ctl::x100000).font_size, 19);
+    EXPECT_NE(w.model.State(kSomeKey).font_size, 19);
+    w.Click(Ctl::GrekIonich);
+    ASSERT_TRUE(w.model.Reachable(Ctl::x10000));
+    EXPECT_EQ(w.model.State(Ctl::x10000).font_size, w.model.State(kSomeKey).font_size);
+  }
+}
+
+// Hebrew turns the final letters off, and with them the keys of 500 to 900, which the other
+// keypads show as ordinary keys.
+TEST(SystemSwitch, TheFinalLetterKeysComeBackInEveryKeypadAfterHebrew) {
+  for (const NumeralSystemRow& row : NumeralSystems()) {
+    if (row.system == NumeralSystem::kIudeyskie) continue;
+    Window w;
+    w.Click(row.radio);
+    w.Click(Ctl::Iudeyskie);
+    EXPECT_FALSE(w.model.Checked(Ctl::Ispolzovat)) << "after " << Name(row.radio);
+    EXPECT_FALSE(w.model.Reachable(Ctl::Kiril1_500)) << "after " << Name(row.radio);
+    w.Type(u"500");
+    EXPECT_EQ(w.model.Kiril(), u"תק");
+    w.Click(row.radio);
+    for (const Ctl key : kFinalLetterKeys) {
+      if (!w.model.State(key).shown) continue;
+      EXPECT_TRUE(w.model.Reachable(key)) << Name(key) << " in " << Name(row.radio);
+    }
+  }
 }
 
 }  // namespace
