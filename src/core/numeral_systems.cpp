@@ -332,6 +332,19 @@ constexpr bool RowsInSystemOrder() {
 }
 static_assert(RowsInSystemOrder(), "the rows follow the order of NumeralSystem");
 
+// What every system must say; the other fields may be left empty.
+constexpr bool RowsComplete() {
+  for (const NumeralSystemRow& row : kSystems) {
+    if (row.radio_caption.empty() || row.cli_name.empty() || row.help_page.empty() ||
+        row.limit <= 0 || row.render == nullptr || row.writer == nullptr || row.layout == nullptr ||
+        row.press_key == nullptr || row.render_after_key == nullptr || row.redraw == nullptr) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(RowsComplete(), "a row names its caption, names, limit, keypad and renderers");
+
 }  // namespace
 
 std::span<const NumeralSystemRow> NumeralSystems() { return kSystems; }
