@@ -60,6 +60,19 @@ TEST(SystemSwitch, ReleasesThePanelsOfTheSystem) {
   }
 }
 
+// The compiler checks the texts and limit of every row; the pointers it cannot check in every
+// build.
+TEST(SystemSwitch, EveryRowNamesItsWriterLayoutAndHandlers) {
+  for (const NumeralSystemRow& row : NumeralSystems()) {
+    EXPECT_NE(row.writer, nullptr) << Name(row.radio);
+    EXPECT_NE(row.layout, nullptr) << Name(row.radio);
+    EXPECT_NE(row.render, nullptr) << Name(row.radio);
+    EXPECT_NE(row.press_key, nullptr) << Name(row.radio);
+    EXPECT_NE(row.render_after_key, nullptr) << Name(row.radio);
+    EXPECT_NE(row.redraw, nullptr) << Name(row.radio);
+  }
+}
+
 TEST(SystemSwitch, MayaAloneHasAColumnAndHebrewAloneDisablesTheFinalLetters) {
   for (const NumeralSystemRow& row : NumeralSystems()) {
     Window w;
