@@ -111,11 +111,6 @@ std::u16string StandardDigitText(const DigitSet& set, std::u16string_view text) 
   return standard;
 }
 
-bool InFontGroup2(std::u16string_view name) {
-  const DigitSet* set = FindDigitSet(name);
-  return set != nullptr && set->group == 2;
-}
-
 std::span<const ChooserRow> ChooserRows() { return kRows; }
 
 }  // namespace zarno

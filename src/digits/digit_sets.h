@@ -41,9 +41,6 @@ std::array<std::u16string, 10> DigitsOf(const DigitSet& set, std::u16string_view
 // stands in for the Tamil zero becomes that zero again.
 std::u16string StandardDigitText(const DigitSet& set, std::u16string_view text);
 
-// The name is one of the sets drawn with the second digit font.
-bool InFontGroup2(std::u16string_view name);
-
 // The rows of the digit-set chooser window.
 struct ChooserRow {
   std::u16string_view name;

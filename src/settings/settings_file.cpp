@@ -134,15 +134,21 @@ SettingsRead ReadSettingsFile(const std::filesystem::path& path) {
       reason = u"это не обычный файл";
       break;
     case FileReadStatus::kTooLarge:
-      reason = u"файл больше 16 МиБ, это не файл настроек";
+      reason = kTooLargeReason;
       break;
     case FileReadStatus::kError:
       reason = FromUtf8(file.error.message());
       break;
   }
   out.outcome = SettingsRead::Outcome::kError;
-  out.error = u"Не удалось прочитать файл " + FileNameText(path) + u": " + reason;
+  out.error = ReadFailedMessage(FileNameText(path), reason);
   return out;
+}
+
+std::u16string SettingsFileNameText() { return FromUtf8(kSettingsFileName); }
+
+std::u16string ReadFailedMessage(std::u16string_view file_name, std::u16string_view reason) {
+  return u"Не удалось прочитать файл " + std::u16string(file_name) + u": " + std::u16string(reason);
 }
 
 std::optional<std::int32_t> ParseSettingsInteger(std::u16string_view value) {
@@ -243,7 +249,7 @@ EncodedSettings EncodeSettingsForWriting(const std::vector<SettingsEntry>& entri
 std::optional<std::u16string> WriteSettingsFile(const std::filesystem::path& path,
                                                 const std::vector<SettingsEntry>& entries) {
   if (path.empty()) {
-    return u"Не удалось записать файл " + FromUtf8(kSettingsFileName) +
+    return u"Не удалось записать файл " + SettingsFileNameText() +
            u": не найдена домашняя папка пользователя";
   }
   const std::u16string name = FileNameText(path);

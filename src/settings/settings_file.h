@@ -54,6 +54,13 @@ struct SettingsRead {
 // Reads the settings file. Never throws; never blocks on a FIFO or device put in its place.
 SettingsRead ReadSettingsFile(const std::filesystem::path& path);
 
+// "Zarno.ini" as the messages name it.
+std::u16string SettingsFileNameText();
+// Why a file larger than kMaxSettingsFileBytes is not read.
+inline constexpr std::u16string_view kTooLargeReason = u"файл больше 16 МиБ, это не файл настроек";
+// The text of the error box for a settings file `file_name` that could not be read.
+std::u16string ReadFailedMessage(std::u16string_view file_name, std::u16string_view reason);
+
 // The text of a file's bytes, decoded as described above.
 std::u16string DecodeSettingsBytes(std::string_view bytes);
 

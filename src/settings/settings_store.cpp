@@ -13,7 +13,7 @@ SettingsRead SettingsMemoryStore::Read() {
   if (!bytes) return out;
   if (bytes->size() > kMaxSettingsFileBytes) {
     out.outcome = SettingsRead::Outcome::kError;
-    out.error = u"Не удалось прочитать файл Zarno.ini: файл больше 16 МиБ, это не файл настроек";
+    out.error = ReadFailedMessage(SettingsFileNameText(), kTooLargeReason);
     return out;
   }
   out.outcome = SettingsRead::Outcome::kEntries;
@@ -23,7 +23,7 @@ SettingsRead SettingsMemoryStore::Read() {
 
 std::optional<std::u16string> SettingsMemoryStore::Write(
     const std::vector<SettingsEntry>& entries) {
-  EncodedSettings encoded = EncodeSettingsForWriting(entries, u"Zarno.ini");
+  EncodedSettings encoded = EncodeSettingsForWriting(entries, SettingsFileNameText());
   if (encoded.error) return encoded.error;
   bytes = std::move(encoded.bytes);
   return std::nullopt;

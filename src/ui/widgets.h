@@ -105,7 +105,6 @@ class HoverLabel : public QLabel {
  public:
   explicit HoverLabel(QWidget* parent);
   void SetRestingText(const QString& text);
-  bool Hovered() const { return hovered_; }
 
  signals:
   void clicked();
@@ -132,8 +131,6 @@ class RichOutput : public QTextEdit {
   RichOutput(QWidget* parent, const QString& menu_name, const QString& action_name,
              const QString& standard_name);
   QAction* CopyAction() const { return copy_; }
-  QAction* StandardCopyAction() const { return standard_copy_; }
-  QMenu* ContextMenu() const { return menu_; }
   // What the field shows, as the window has it: the copy takes its text and formats from here.
   void SetSource(std::function<OutputText()> source) { source_ = std::move(source); }
   // The selected text without the direction marks the view adds for display.
