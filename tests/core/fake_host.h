@@ -5,36 +5,14 @@
 // list, keeps its settings file in a temporary folder of its own.
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "core/host.h"
 #include "core/main_window_model.h"
+#include "support/temp_dir.h"
 
 namespace zarno::testing {
-
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("zarno-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 class FakeHost : public Host {
  public:

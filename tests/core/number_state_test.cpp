@@ -2,6 +2,9 @@
 // The number in Sovr and the recomputation pass: filtering, limits, the skip flag, clearing.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "base/number.h"
 #include "fake_host.h"
 
@@ -39,6 +42,8 @@ struct LimitCase {
   std::u16string_view above;
 };
 
+void PrintTo(const LimitCase& c, std::ostream* os) { *os << Name(c.radio); }
+
 class Limits : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(Limits, TheLimitIsRenderedAndOneMoreIsEmpty) {
@@ -65,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(AllSystems, Limits,
                                            LimitCase{Ctl::GrekIonich, u"99999999", u"100000000"},
                                            LimitCase{Ctl::GrekAttich, u"249999", u"250000"},
                                            LimitCase{Ctl::Maya, u"4294967295", u"4294967296"},
-                                           LimitCase{Ctl::Iudeyskie, u"9999", u"10000"}));
+                                           LimitCase{Ctl::Iudeyskie, u"9999", u"10000"}),
+                         [](const auto& param_info) {
+                           return std::string(Name(param_info.param.radio));
+                         });
 
 TEST(Limits, SlavonicSystemsAlsoEmptyTheZarnoCaption) {
   Window w;

@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
+#include "support/u16_print.h"
 
 namespace zarno::testing {
 namespace {
+
+using testing::PrintTo;
 
 struct Plain {
   std::u16string_view sovr;
@@ -28,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, CyrillicPlain,
                                            Plain{u"11", u"аі"}, Plain{u"21", u"ка"},
                                            Plain{u"1234", u"҂аслд"}, Plain{u"10000", u"҂і"},
                                            Plain{u"1200", u"҂ас"}, Plain{u"999999", u"҂ц҂ч҂ѳцчѳ"},
-                                           Plain{u"500000", u"҂ф"}));
+                                           Plain{u"500000", u"҂ф"}),
+                         CaseName{});
 
 TEST(CyrillicStyle2, TenAndHundredThousandsWithTheirSigns) {
   Window w;
@@ -93,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DressCase{u"12", 8, false, u"в\u0483і"},
                       DressCase{u"12", 9, false, u"в\u0483і\uE075"},
                       DressCase{u"1234", 0, true,
-                                u"҂\uE130а\u0483\u2027с\u0483\u2027л\u0483\u2027д\uE076\u2027"}));
+                                u"҂\uE130а\u0483\u2027с\u0483\u2027л\u0483\u2027д\uE076\u2027"}),
+    CaseName{});
 
 TEST(Dressing, ZeroShowsOnlyTheMarksOfTheLaterStyles) {
   Window w;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <random>
 #include <span>
 #include <string>
@@ -98,12 +99,23 @@ INSTANTIATE_TEST_SUITE_P(Systems, StandardFormEverySystem,
                                            NumeralSystem::kRim, NumeralSystem::kKitay,
                                            NumeralSystem::kArmen, NumeralSystem::kGruz,
                                            NumeralSystem::kGrekIonich, NumeralSystem::kGrekAttich,
-                                           NumeralSystem::kMaya, NumeralSystem::kIudeyskie));
+                                           NumeralSystem::kMaya, NumeralSystem::kIudeyskie),
+                         [](const auto& param_info) {
+                           return std::string(Name(RadioOf(param_info.param)));
+                         });
 
 struct SlavonicSetting {
   NumeralSystem system;
   std::vector<Ctl> clicks;
 };
+
+// "GlagolRadio+IspTochka+Check_Glag_500_KirilF": the system and the clicks.
+std::string SettingName(const SlavonicSetting& s) {
+  std::string name(Name(RadioOf(s.system)));
+  for (Ctl c : s.clicks) name += "+" + std::string(Name(c));
+  return name;
+}
+void PrintTo(const SlavonicSetting& s, std::ostream* os) { *os << SettingName(s); }
 
 class StandardFormMarkStyles : public ::testing::TestWithParam<SlavonicSetting> {};
 
@@ -133,7 +145,14 @@ INSTANTIATE_TEST_SUITE_P(
         SlavonicSetting{NumeralSystem::kKiril, {Ctl::Kiril_Old_Tys_Radio2}},
         SlavonicSetting{NumeralSystem::kKiril, {Ctl::Kiril_Old_Tys_Radio2, Ctl::IspTochka}},
         SlavonicSetting{NumeralSystem::kGlagol, {}},
-        SlavonicSetting{NumeralSystem::kGlagol, {Ctl::IspTochka, Ctl::Check_Glag_500_KirilF}}));
+        SlavonicSetting{NumeralSystem::kGlagol, {Ctl::IspTochka, Ctl::Check_Glag_500_KirilF}}),
+    [](const auto& param_info) {
+      std::string name = SettingName(param_info.param);
+      for (char& c : name) {
+        if (c == '+') c = '_';
+      }
+      return name;
+    });
 
 // ---- The forms themselves ----------------------------------------------------------------
 
@@ -142,6 +161,10 @@ struct FormCase {
   int mark_width;
   std::u16string standard;
 };
+
+void PrintTo(const FormCase& c, std::ostream* os) {
+  *os << "style " << c.mark_width << " of " << CodePoints(c.ours);
+}
 
 class SlavonicMarks : public ::testing::TestWithParam<FormCase> {};
 

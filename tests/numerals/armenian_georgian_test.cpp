@@ -10,7 +10,7 @@
 
 #include "base/number.h"
 #include "keypads/layout_data.h"
-#include "numerals/east_fixture.h"
+#include "numerals/glyph_store.h"
 #include "support/u16_print.h"
 
 namespace zarno {
@@ -18,7 +18,7 @@ namespace {
 
 using testing::PrintTo;
 
-using testing::east::Keypad;
+using testing::GlyphStore;
 
 // The letters in value order, 1 to 9, 10 to 90, 100 to 900, 1000 to 9000 (and 10000).
 constexpr std::u16string_view kArmenianLetters = u"ԱԲԳԴԵԶԷԸԹԺԻԼԽԾԿՀՁՂՃՄՅՆՇՈՉՊՋՌՍՎՏՐՑՒՓՔ";
@@ -32,7 +32,7 @@ std::int64_t ValueAt(std::size_t i) {
 }
 
 TEST(ArmenRender, EveryLetterFromTheCaptions) {
-  const Keypad keypad = Keypad::Armen();
+  const GlyphStore keypad = GlyphStore::Armen();
   ASSERT_EQ(kArmenianLetters.size(), 36u);
   for (std::size_t i = 0; i < kArmenianLetters.size(); ++i) {
     EXPECT_EQ(RenderArmen(ToDecimal(ValueAt(i)), keypad.View()), kArmenianLetters.substr(i, 1))
@@ -41,7 +41,7 @@ TEST(ArmenRender, EveryLetterFromTheCaptions) {
 }
 
 TEST(GruzRender, EveryLetterFromTheCaptions) {
-  const Keypad keypad = Keypad::Gruz();
+  const GlyphStore keypad = GlyphStore::Gruz();
   ASSERT_EQ(kGeorgianLetters.size(), 37u);
   for (std::size_t i = 0; i < kGeorgianLetters.size(); ++i) {
     EXPECT_EQ(RenderGruz(ToDecimal(ValueAt(i)), keypad.View()), kGeorgianLetters.substr(i, 1))
@@ -58,9 +58,9 @@ struct Case {
 class ArmenGruzRenderTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ArmenGruzRenderTest, BothAlphabets) {
-  EXPECT_EQ(RenderArmen(GetParam().sovr, Keypad::Armen().View()), GetParam().armen)
+  EXPECT_EQ(RenderArmen(GetParam().sovr, GlyphStore::Armen().View()), GetParam().armen)
       << "Sovr = " << ToUtf8(GetParam().sovr);
-  EXPECT_EQ(RenderGruz(GetParam().sovr, Keypad::Gruz().View()), GetParam().gruz)
+  EXPECT_EQ(RenderGruz(GetParam().sovr, GlyphStore::Gruz().View()), GetParam().gruz)
       << "Sovr = " << ToUtf8(GetParam().sovr);
 }
 
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::CaseName());
 
 TEST(ArmenRoundTrip, OneToTheLimit) {
-  const Keypad keypad = Keypad::Armen();
+  const GlyphStore keypad = GlyphStore::Armen();
   for (std::int64_t n = 1; n <= 9999; ++n) {
     const std::u16string text = RenderArmen(ToDecimal(n), keypad.View());
     ASSERT_EQ(ReadArmen(text), n) << testing::CodePoints(text);
@@ -86,7 +86,7 @@ TEST(ArmenRoundTrip, OneToTheLimit) {
 }
 
 TEST(GruzRoundTrip, OneToTheLimit) {
-  const Keypad keypad = Keypad::Gruz();
+  const GlyphStore keypad = GlyphStore::Gruz();
   for (std::int64_t n = 1; n <= 19999; ++n) {
     const std::u16string text = RenderGruz(ToDecimal(n), keypad.View());
     ASSERT_EQ(ReadGruz(text), n) << testing::CodePoints(text);
@@ -132,12 +132,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ArmenLayout, FourRowsOfNine) {
   const auto layout = layout::ArmenLayout();
-  testing::east::ExpectWellPlaced(layout);
+  testing::ExpectWellPlaced(layout);
+  testing::ExpectCommonKeysShown(layout);
   EXPECT_EQ(layout.size(), 36u);
   // Each row holds one power of ten, value rising to the right.
   const Ctl first_of_row[] = {Ctl::Kiril1_1, Ctl::Kiril1_10, Ctl::Kiril1_100, Ctl::Glagolitsa_1000};
   for (int row = 0; row < 4; ++row) {
-    const Rect first = *testing::east::PlaceOf(layout, first_of_row[row]);
+    const Rect first = *testing::PlaceOf(layout, first_of_row[row]);
     int in_row = 0;
     for (const Placement& p : layout) {
       if (p.place.y != first.y) continue;
@@ -148,15 +149,16 @@ TEST(ArmenLayout, FourRowsOfNine) {
     }
     EXPECT_EQ(in_row, 9);
   }
-  EXPECT_EQ(testing::east::PlaceOf(layout, Ctl::Rim_10000_1), std::nullopt);
+  EXPECT_EQ(testing::PlaceOf(layout, Ctl::Rim_10000_1), std::nullopt);
 }
 
 TEST(GruzLayout, FifthRowForTenThousand) {
   const auto layout = layout::GruzLayout();
-  testing::east::ExpectWellPlaced(layout);
+  testing::ExpectWellPlaced(layout);
+  testing::ExpectCommonKeysShown(layout);
   EXPECT_EQ(layout.size(), 37u);
-  const Rect ten_thousand = *testing::east::PlaceOf(layout, Ctl::Rim_10000_1);
-  EXPECT_GT(ten_thousand.y, testing::east::PlaceOf(layout, Ctl::Glagolitsa_1000)->y);
+  const Rect ten_thousand = *testing::PlaceOf(layout, Ctl::Rim_10000_1);
+  EXPECT_GT(ten_thousand.y, testing::PlaceOf(layout, Ctl::Glagolitsa_1000)->y);
 }
 
 }  // namespace

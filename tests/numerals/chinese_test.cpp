@@ -11,7 +11,7 @@
 
 #include "base/number.h"
 #include "keypads/layout_data.h"
-#include "numerals/east_fixture.h"
+#include "numerals/glyph_store.h"
 #include "support/u16_print.h"
 
 namespace zarno {
@@ -19,7 +19,7 @@ namespace {
 
 using testing::PrintTo;
 
-using testing::east::Keypad;
+using testing::GlyphStore;
 
 struct Case {
   std::u16string sovr;
@@ -29,7 +29,7 @@ struct Case {
 class KitayRenderTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(KitayRenderTest, StartBoxes) {
-  const Keypad keypad = Keypad::Kitay();
+  const GlyphStore keypad = GlyphStore::Kitay();
   EXPECT_EQ(RenderKitay(GetParam().sovr, keypad.View()), GetParam().kiril)
       << "Sovr = " << ToUtf8(GetParam().sovr);
 }
@@ -51,13 +51,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::CaseName());
 
 TEST(KitayRender, ZeroSignFollowsTheFont) {
-  EXPECT_EQ(RenderKitay(u"0", Keypad::Kitay(u"Arial Unicode MS").View()), u"\u20DD");
-  EXPECT_EQ(RenderKitay(u"105", Keypad::Kitay(u"Arial Unicode MS").View()), u"一百\u20DD五");
-  EXPECT_EQ(RenderKitay(u"0", Keypad::Kitay(u"Arial Unicode").View()), u"\u25EF");
+  EXPECT_EQ(RenderKitay(u"0", GlyphStore::Kitay(u"Arial Unicode MS").View()), u"\u20DD");
+  EXPECT_EQ(RenderKitay(u"105", GlyphStore::Kitay(u"Arial Unicode MS").View()), u"一百\u20DD五");
+  EXPECT_EQ(RenderKitay(u"0", GlyphStore::Kitay(u"Arial Unicode").View()), u"\u25EF");
 }
 
 TEST(KitayRender, SingleSignsForTwentyAndThirty) {
-  Keypad keypad = Keypad::Kitay();
+  GlyphStore keypad = GlyphStore::Kitay();
   keypad.Tick(Ctl::Check_Kiril1_20);
   EXPECT_EQ(RenderKitay(u"20", keypad.View()), u"廿");
   EXPECT_EQ(RenderKitay(u"23", keypad.View()), u"廿三");
@@ -70,7 +70,7 @@ TEST(KitayRender, SingleSignsForTwentyAndThirty) {
 }
 
 TEST(KitayRender, FormalSigns) {
-  Keypad keypad = Keypad::Kitay();
+  GlyphStore keypad = GlyphStore::Kitay();
   keypad.AllFormal();
   EXPECT_EQ(RenderKitay(u"36", keypad.View()), u"参拾陸");
   EXPECT_EQ(RenderKitay(u"0", keypad.View()), u"零");
@@ -84,7 +84,7 @@ TEST(KitayRender, FormalSigns) {
 }
 
 TEST(KitayRender, EachSignHasItsOwnBox) {
-  Keypad keypad = Keypad::Kitay();
+  GlyphStore keypad = GlyphStore::Kitay();
   keypad.Tick(Ctl::Check_Kiril1_100, false);
   EXPECT_EQ(RenderKitay(u"110", keypad.View()), u"一佰一十");
   keypad.Tick(Ctl::Check_Kiril1_1, false);
@@ -92,7 +92,7 @@ TEST(KitayRender, EachSignHasItsOwnBox) {
 }
 
 TEST(KitayDigit, SelectorTable) {
-  Keypad keypad = Keypad::Kitay();
+  GlyphStore keypad = GlyphStore::Kitay();
   const std::u16string ordinary = u"◯一二三四五六七八九";
   const std::u16string formal = u"零壹貳参肆伍陸柒捌玖";
   for (int d = 0; d <= 9; ++d) EXPECT_EQ(GetKitayDigit(d, keypad.View()), ordinary[d]) << d;
@@ -103,7 +103,7 @@ TEST(KitayDigit, SelectorTable) {
 }
 
 TEST(KitayDigit, OrdinarySixWinsOverTheSimplifiedBox) {
-  Keypad keypad = Keypad::Kitay();
+  GlyphStore keypad = GlyphStore::Kitay();
   keypad.Tick(Ctl::Check_Kiril1_6_3);  // a state the one-of rule never leaves
   EXPECT_EQ(GetKitayDigit(6, keypad.View()), u'六');
   keypad.Tick(Ctl::Check_Kiril1_6, false);
@@ -111,7 +111,7 @@ TEST(KitayDigit, OrdinarySixWinsOverTheSimplifiedBox) {
 }
 
 TEST(KitaySignValue, EveryCaptionWhateverTheBoxes) {
-  const Keypad keypad = Keypad::Kitay();
+  const GlyphStore keypad = GlyphStore::Kitay();
   const std::u16string text = u"◯零一壹二貳三参四肆五伍六陸陆七柒八捌九玖十拾廿卅百佰千仟萬万";
   const std::int64_t values[] = {0,  0,  1,  1,   2,   2,    3,    3,     4,    4, 5,
                                  5,  6,  6,  6,   7,   7,    8,    8,     9,    9, 10,
@@ -123,7 +123,7 @@ TEST(KitaySignValue, EveryCaptionWhateverTheBoxes) {
 }
 
 TEST(KitaySignValue, UnknownCharactersAndPositionsOutside) {
-  const Keypad keypad = Keypad::Kitay();
+  const GlyphStore keypad = GlyphStore::Kitay();
   EXPECT_EQ(GetKitaySignValue(u"a五", 1, keypad.View()), 0);
   EXPECT_EQ(GetKitaySignValue(u"a五", 2, keypad.View()), 5);
   EXPECT_EQ(GetKitaySignValue(u"a五", 0, keypad.View()), 0);
@@ -132,7 +132,7 @@ TEST(KitaySignValue, UnknownCharactersAndPositionsOutside) {
 }
 
 TEST(KitaySignValue, FirstCaptionInTheFixedOrderWins) {
-  Keypad keypad = Keypad::Kitay();
+  GlyphStore keypad = GlyphStore::Kitay();
   // Two keys with the same caption: the formal one comes first in the order.
   keypad.SetCaption(Ctl::Kiril1_1_2, u"五");
   EXPECT_EQ(GetKitaySignValue(u"五", 1, keypad.View()), 1);
@@ -146,7 +146,7 @@ struct ReadCase {
 class KitayReadTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(KitayReadTest, PairsMultiply) {
-  EXPECT_EQ(ReadKitayValue(GetParam().kiril, Keypad::Kitay().View()), GetParam().value)
+  EXPECT_EQ(ReadKitayValue(GetParam().kiril, GlyphStore::Kitay().View()), GetParam().value)
       << "Kiril = " << ToUtf8(GetParam().kiril);
 }
 
@@ -165,11 +165,11 @@ INSTANTIATE_TEST_SUITE_P(Kitay, KitayReadTest,
                          testing::CaseName());
 
 TEST(KitayRead, ZeroSignOfArialUnicode) {
-  EXPECT_EQ(ReadKitayValue(u"一百\u20DD五", Keypad::Kitay(u"Arial Unicode MS").View()), 105);
+  EXPECT_EQ(ReadKitayValue(u"一百\u20DD五", GlyphStore::Kitay(u"Arial Unicode MS").View()), 105);
 }
 
 TEST(KitayRead, LongTextsStopAtTheCap) {
-  const Keypad keypad = Keypad::Kitay();
+  const GlyphStore keypad = GlyphStore::Kitay();
   std::u16string text;
   for (int i = 0; i < 21; ++i) text += u"萬萬";
   EXPECT_EQ(ReadKitayValue(text, keypad.View()), 2100000000);
@@ -180,12 +180,12 @@ TEST(KitayRead, LongTextsStopAtTheCap) {
 }
 
 TEST(KitayRoundTrip, EveryNumberInEveryStyle) {
-  Keypad ordinary = Keypad::Kitay();
-  Keypad formal = Keypad::Kitay();
+  GlyphStore ordinary = GlyphStore::Kitay();
+  GlyphStore formal = GlyphStore::Kitay();
   formal.AllFormal().Tick(Ctl::Check_Kiril1_6_3).Tick(Ctl::Check_Rim_10000_1, false);
-  Keypad single = Keypad::Kitay(u"Arial Unicode MS");
+  GlyphStore single = GlyphStore::Kitay(u"Arial Unicode MS");
   single.Tick(Ctl::Check_Kiril1_20).Tick(Ctl::Check_Kiril1_30);
-  for (const Keypad* keypad : {&ordinary, &formal, &single}) {
+  for (const GlyphStore* keypad : {&ordinary, &formal, &single}) {
     for (std::int64_t n = 0; n <= 99999; ++n) {
       const std::u16string kiril = RenderKitay(ToDecimal(n), keypad->View());
       ASSERT_EQ(ReadKitayValue(kiril, keypad->View()), n) << testing::CodePoints(kiril);
@@ -229,27 +229,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(KitayLayout, SixRowsWithTheirBoxes) {
   const auto layout = layout::KitayLayout();
-  testing::east::ExpectWellPlaced(layout);
+  testing::ExpectWellPlaced(layout);
+  testing::ExpectCommonKeysShown(layout);
   // Formal digits above the ordinary ones, each box right under its key.
-  const Rect formal_one = *testing::east::PlaceOf(layout, Ctl::Kiril1_1_2);
-  const Rect one = *testing::east::PlaceOf(layout, Ctl::Kiril1_1);
+  const Rect formal_one = *testing::PlaceOf(layout, Ctl::Kiril1_1_2);
+  const Rect one = *testing::PlaceOf(layout, Ctl::Kiril1_1);
   EXPECT_LT(formal_one.y, one.y);
-  EXPECT_EQ(testing::east::PlaceOf(layout, Ctl::Check_Kiril1_1), BoxUnder(one.x, one.y));
+  EXPECT_EQ(testing::PlaceOf(layout, Ctl::Check_Kiril1_1), BoxUnder(one.x, one.y));
   // 陆 under the six, 万 beside 萬.
-  const Rect six = *testing::east::PlaceOf(layout, Ctl::Kiril1_6);
-  const Rect six_simple = *testing::east::PlaceOf(layout, Ctl::Kiril1_6_3);
+  const Rect six = *testing::PlaceOf(layout, Ctl::Kiril1_6);
+  const Rect six_simple = *testing::PlaceOf(layout, Ctl::Kiril1_6_3);
   EXPECT_EQ(six_simple.x, six.x);
   EXPECT_GT(six_simple.y, six.y);
-  EXPECT_EQ(testing::east::PlaceOf(layout, Ctl::Rim_10000_2)->y,
-            testing::east::PlaceOf(layout, Ctl::Rim_10000_1)->y);
+  EXPECT_EQ(testing::PlaceOf(layout, Ctl::Rim_10000_2)->y,
+            testing::PlaceOf(layout, Ctl::Rim_10000_1)->y);
   // Every shown key has its box, the single signs included; the third 1000 box stays hidden.
   int keys = 0;
   for (const Placement& p : layout) keys += KindOf(p.control) == ControlKind::kKey;
   EXPECT_EQ(keys, 31);
   EXPECT_EQ(layout.size(), 62u);
-  EXPECT_TRUE(testing::east::PlaceOf(layout, Ctl::Check_Kiril1_20));
-  EXPECT_TRUE(testing::east::PlaceOf(layout, Ctl::Check_Kiril1_30));
-  EXPECT_FALSE(testing::east::PlaceOf(layout, Ctl::Check_Rim_1000_2));
+  EXPECT_TRUE(testing::PlaceOf(layout, Ctl::Check_Kiril1_20));
+  EXPECT_TRUE(testing::PlaceOf(layout, Ctl::Check_Kiril1_30));
+  EXPECT_FALSE(testing::PlaceOf(layout, Ctl::Check_Rim_1000_2));
 }
 
 }  // namespace

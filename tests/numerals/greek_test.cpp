@@ -13,9 +13,9 @@
 #include "base/number.h"
 #include "keypads/layout_data.h"
 #include "numerals/captions.h"
+#include "numerals/glyph_store.h"
 #include "numerals/greek_attic.h"
 #include "numerals/greek_ionic.h"
-#include "numerals/rim_grek_fixture.h"
 #include "support/u16_print.h"
 
 namespace zarno {
@@ -24,8 +24,8 @@ namespace {
 using testing::PrintTo;
 
 using testing::CodePoints;
-using testing::ExpectInsideWithoutOverlaps;
 using testing::ExpectShownKeysCaptioned;
+using testing::ExpectWellPlaced;
 using testing::GlyphStore;
 using testing::PlaceOf;
 
@@ -263,7 +263,7 @@ TEST(GrekIonichKeypadTest, ThreeRowsOfNineThenThePanels) {
   }
   EXPECT_FALSE(PlaceOf(layout, Ctl::x100000));
   EXPECT_FALSE(PlaceOf(layout, Ctl::Kiril1_400_izh));
-  ExpectInsideWithoutOverlaps(layout);
+  ExpectWellPlaced(layout);
   ExpectShownKeysCaptioned(layout, GrekIonichCaptions());
 }
 
@@ -293,7 +293,7 @@ TEST(GrekAttichKeypadTest, FiveRowsOfOneSignThenFiveSign) {
     previous_y = place->y;
     ExpectRow(layout, {one, five}, place->y);
   }
-  ExpectInsideWithoutOverlaps(layout);
+  ExpectWellPlaced(layout);
   ExpectShownKeysCaptioned(layout, GrekAttichCaptions());
 }
 

@@ -12,7 +12,7 @@
 
 #include "base/number.h"
 #include "keypads/layout_data.h"
-#include "numerals/east_fixture.h"
+#include "numerals/glyph_store.h"
 #include "support/u16_print.h"
 
 namespace zarno {
@@ -20,7 +20,7 @@ namespace {
 
 using testing::PrintTo;
 
-using testing::east::Keypad;
+using testing::GlyphStore;
 
 struct Case {
   std::u16string sovr;
@@ -29,8 +29,8 @@ struct Case {
   std::u16string kiril;
 };
 
-Keypad WithOptions(bool finals, bool mark) {
-  Keypad keypad = Keypad::Iudeyskie();
+GlyphStore WithOptions(bool finals, bool mark) {
+  GlyphStore keypad = GlyphStore::Iudeyskie();
   keypad.Tick(Ctl::Ispolzovat, finals).Tick(Ctl::Gershaim, mark);
   return keypad;
 }
@@ -103,7 +103,7 @@ class IudeyskieCustomaryTest : public ::testing::TestWithParam<CustomCase> {};
 
 TEST_P(IudeyskieCustomaryTest, OnlyTheOptionChangesTheOrder) {
   const CustomCase& c = GetParam();
-  Keypad keypad = WithOptions(c.finals, c.mark);
+  GlyphStore keypad = WithOptions(c.finals, c.mark);
   EXPECT_EQ(RenderIudeyskie(c.sovr, keypad.View()), c.usual) << "without the option";
   keypad.Tick(Ctl::Obychay);
   EXPECT_EQ(RenderIudeyskie(c.sovr, keypad.View()), c.customary) << "with the option";
@@ -168,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::CaseName());
 
 TEST(IudeyskieRender, EveryLetterFromTheCaptions) {
-  const Keypad plain = WithOptions(false, false);
-  const Keypad finals = WithOptions(true, false);
+  const GlyphStore plain = WithOptions(false, false);
+  const GlyphStore finals = WithOptions(true, false);
   const std::u16string letters = u"אבגדהוזחטיכלמנסעפצקרשת";
   const std::u16string final_letters = u"ךםןףץ";
   for (int d = 1; d <= 9; ++d) {
@@ -186,14 +186,14 @@ TEST(IudeyskieRender, EveryLetterFromTheCaptions) {
 }
 
 TEST(IudeyskieRender, GereshIsTheThousandsCaption) {
-  Keypad keypad = WithOptions(false, false);
+  GlyphStore keypad = WithOptions(false, false);
   keypad.SetCaption(Ctl::Tysyasha, u"'");
   EXPECT_EQ(RenderIudeyskie(u"1001", keypad.View()), u"א'א");
   EXPECT_EQ(RenderIudeyskie(u"3000", keypad.View()), u"'ג");
 }
 
 TEST(IudeyskieRender, FifteenRuleMatchesTheCaptions) {
-  Keypad keypad = WithOptions(false, false);
+  GlyphStore keypad = WithOptions(false, false);
   keypad.SetCaption(Ctl::Kiril1_10, u"I").SetCaption(Ctl::Kiril1_1, u"יה");
   EXPECT_EQ(RenderIudeyskie(u"15", keypad.View()), u"טו");
   EXPECT_EQ(RenderIudeyskie(u"1", keypad.View()), u"יה");
@@ -211,7 +211,7 @@ TEST(IudeyskieRoundTrip, OneToTheLimitWithEveryOption) {
   int reordered = 0;
   for (const bool finals : {false, true}) {
     for (const bool mark : {false, true}) {
-      Keypad keypad = WithOptions(finals, mark);
+      GlyphStore keypad = WithOptions(finals, mark);
       for (std::int64_t n = 1; n <= 9999; ++n) {
         const std::u16string usual = RenderIudeyskie(ToDecimal(n), keypad.View());
         keypad.Tick(Ctl::Obychay);
@@ -268,22 +268,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(IudeyskieLayout, ThreeRowsWithTheOptionsAndTheThousandsToggle) {
   const auto layout = layout::IudeyskieLayout();
-  testing::east::ExpectWellPlaced(layout);
+  testing::ExpectWellPlaced(layout);
+  testing::ExpectCommonKeysShown(layout);
   int keys = 0;
   for (const Placement& p : layout) keys += KindOf(p.control) == ControlKind::kKey;
   EXPECT_EQ(keys, 27);
-  const Rect toggle = *testing::east::PlaceOf(layout, Ctl::Tysyasha);
-  const Rect x1000 = *testing::east::PlaceOf(layout, Ctl::Kiril_Stepen_103);
+  const Rect toggle = *testing::PlaceOf(layout, Ctl::Tysyasha);
+  const Rect x1000 = *testing::PlaceOf(layout, Ctl::Kiril_Stepen_103);
   EXPECT_GE(x1000.y, toggle.y + toggle.h);
   for (Ctl option : {Ctl::Ispolzovat, Ctl::Gershaim, Ctl::Obychay}) {
-    const Rect r = *testing::east::PlaceOf(layout, option);
+    const Rect r = *testing::PlaceOf(layout, option);
     EXPECT_GE(r.w, 140) << Name(option);
     EXPECT_GE(r.h, 17) << Name(option);
   }
   // 500 to 900 are the last five keys of the hundreds row.
-  EXPECT_EQ(testing::east::PlaceOf(layout, Ctl::Kiril1_500)->y,
-            testing::east::PlaceOf(layout, Ctl::Kiril1_100)->y);
-  EXPECT_FALSE(testing::east::PlaceOf(layout, Ctl::Glagolitsa_1000));
+  EXPECT_EQ(testing::PlaceOf(layout, Ctl::Kiril1_500)->y,
+            testing::PlaceOf(layout, Ctl::Kiril1_100)->y);
+  EXPECT_FALSE(testing::PlaceOf(layout, Ctl::Glagolitsa_1000));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 #include "base/number.h"
 #include "keypads/layout_data.h"
-#include "numerals/east_fixture.h"
+#include "numerals/glyph_store.h"
 #include "support/u16_print.h"
 
 namespace zarno {
@@ -20,7 +20,7 @@ namespace {
 
 using testing::PrintTo;
 
-using testing::east::Keypad;
+using testing::GlyphStore;
 
 // The column of the given digits, highest place first.
 std::u16string Column(std::initializer_list<int> digits) {
@@ -37,7 +37,7 @@ struct Case {
 class MayaRenderTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(MayaRenderTest, Places) {
-  EXPECT_EQ(RenderMaya(GetParam().sovr, Keypad::Maya().View()), GetParam().kiril)
+  EXPECT_EQ(RenderMaya(GetParam().sovr, GlyphStore::Maya().View()), GetParam().kiril)
       << "Sovr = " << ToUtf8(GetParam().sovr);
 }
 
@@ -89,7 +89,7 @@ TEST(MayaRead, LongColumnsStayExact) {
 }
 
 TEST(MayaRoundTrip, EveryNumberUpTo200000) {
-  const Keypad keypad = Keypad::Maya();
+  const GlyphStore keypad = GlyphStore::Maya();
   for (std::int64_t n = 0; n <= 200000; ++n) {
     const std::u16string kiril = RenderMaya(ToDecimal(n), keypad.View());
     ASSERT_EQ(ReadMaya(kiril), ToDecimal(n));
@@ -99,7 +99,7 @@ TEST(MayaRoundTrip, EveryNumberUpTo200000) {
 }
 
 TEST(MayaRoundTrip, SampleUpToTheLimit) {
-  const Keypad keypad = Keypad::Maya();
+  const GlyphStore keypad = GlyphStore::Maya();
   std::mt19937_64 random(20240512);
   std::uniform_int_distribution<std::int64_t> any(0, 4294967295);
   for (int k = 0; k < 100000; ++k) {
@@ -144,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MayaLayout, FourRowsOfFiveLeftOfTheColumn) {
   const auto layout = layout::MayaLayout();
-  testing::east::ExpectWellPlaced(layout);
+  testing::ExpectWellPlaced(layout);
+  testing::ExpectCommonKeysShown(layout);
   ASSERT_EQ(layout.size(), 20u);
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const Placement& p = layout[i];

@@ -12,7 +12,7 @@
 #include "base/number.h"
 #include "keypads/layout_data.h"
 #include "numerals/captions.h"
-#include "numerals/rim_grek_fixture.h"
+#include "numerals/glyph_store.h"
 #include "support/u16_print.h"
 
 namespace zarno {
@@ -21,8 +21,8 @@ namespace {
 using testing::PrintTo;
 
 using testing::CodePoints;
-using testing::ExpectInsideWithoutOverlaps;
 using testing::ExpectShownKeysCaptioned;
+using testing::ExpectWellPlaced;
 using testing::GlyphStore;
 using testing::PlaceOf;
 
@@ -127,9 +127,9 @@ TEST(RimVariantPassTest, TurnsOlderGlyphsBackWhenStandardIsChosen) {
 
 TEST(RimVariantPassTest, NoBoxOfFiveHundredTickedGivesSecondOlderForm) {
   GlyphStore store(RimCaptions());
-  store.SetChecked(Ctl::Check_Glag_500, false);
+  store.Tick(Ctl::Check_Glag_500, false);
   EXPECT_EQ(CodePoints(RenderRim(u"500", store.View())), CodePoints(u"\uE106"));
-  store.SetChecked(Ctl::Check_Glag_1000, false);
+  store.Tick(Ctl::Check_Glag_1000, false);
   EXPECT_EQ(CodePoints(RenderRim(u"1000", store.View())), CodePoints(u"\uE105"));
 }
 
@@ -354,7 +354,7 @@ TEST(RimKeypadTest, RowsRunDownAndFiveSignsShareOneColumn) {
 }
 
 TEST(RimKeypadTest, StaysInsideTheAreaAndShowsOnlyRomanSigns) {
-  ExpectInsideWithoutOverlaps(layout::RimLayout());
+  ExpectWellPlaced(layout::RimLayout());
   ExpectShownKeysCaptioned(layout::RimLayout(), RimCaptions());
 }
 

@@ -10,7 +10,7 @@
 #include "base/number.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
-#include "settings/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace zarno {
 namespace {

@@ -18,7 +18,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
 #include "settings/show.h"
-#include "settings/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace zarno {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "base/number.h"
 #include "settings/show.h"
-#include "settings/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace zarno {
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/temp_dir.h"
 #include "settings/user_dirs.h"
+#include "support/temp_dir.h"
 
 namespace zarno {
 namespace {

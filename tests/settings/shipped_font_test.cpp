@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/temp_dir.h"
 #include "settings/test_fonts.h"
+#include "support/temp_dir.h"
 
 namespace zarno {
 namespace {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A fresh folder per test, and XDG_DATA_HOME and HOME pointed into it, so that no test ever
-// touches the real home or the source tree.
+// Fresh folders for tests, removed with all they hold, and a fixture that also points
+// XDG_DATA_HOME and HOME into its folder, so that no test ever touches the real home or the
+// source tree.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +16,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace zarno::testing {
 
@@ -59,23 +62,46 @@ class ScopedCurrentDir {
   std::filesystem::path old_;
 };
 
+// A folder of its own, created empty and removed with everything in it, even where a test
+// took away its permissions.
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zarno-test-XXXXXX");
+    if (::mkdtemp(pattern.data()) == nullptr) {
+      throw std::filesystem::filesystem_error("mkdtemp", pattern,
+                                              std::error_code(errno, std::generic_category()));
+    }
+    path_ = pattern;
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
 class TempDirTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zarno-settings-XXXXXX");
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    xdg_.emplace("XDG_DATA_HOME", (dir_ / "xdg-data").string());
-    home_.emplace("HOME", (dir_ / "home").string());
+    dir_.emplace();
+    xdg_.emplace("XDG_DATA_HOME", (dir() / "xdg-data").string());
+    home_.emplace("HOME", (dir() / "home").string());
   }
   void TearDown() override {
     xdg_.reset();
     home_.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    dir_.reset();
   }
 
-  const std::filesystem::path& dir() const { return dir_; }
+  const std::filesystem::path& dir() const { return dir_->path(); }
 
   static void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
     std::filesystem::create_directories(path.parent_path());
@@ -97,7 +123,7 @@ class TempDirTest : public ::testing::Test {
   }
 
  private:
-  std::filesystem::path dir_;
+  std::optional<TempDir> dir_;
   std::optional<ScopedEnv> xdg_;
   std::optional<ScopedEnv> home_;
 };
