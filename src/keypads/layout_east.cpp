@@ -3,27 +3,16 @@
 // the keypad area (x 80 to 450, y 96 to 400), in value order from left to right.
 #include "keypads/layout.h"
 #include "keypads/layout_data.h"
+#include "keypads/layout_grid.h"
 
 namespace zarno::layout {
 namespace {
 
-// The columns of the digits 1 to 9, as in the Slavonic keypads, and a tenth for the zeros.
-constexpr int kCol[10] = {85, 117, 149, 180, 213, 246, 277, 309, 343, 376};
 // Rows 45 pixels apart; the additive keypads keep the units, tens and hundreds rows of the
 // Slavonic keypads inside the keypad frame.
 constexpr int kRow[6] = {96, 141, 186, 231, 276, 321};
-constexpr int kUnits = 142;
-constexpr int kTens = 187;
-constexpr int kHundreds = 232;
 constexpr int kThousands = 277;
 constexpr int kTenThousands = 322;
-
-#define ZARNO_ROW_OF_NINE(k1, k2, k3, k4, k5, k6, k7, k8, k9, y)                                \
-  {Ctl::k1, KeyAt(kCol[0], y)}, {Ctl::k2, KeyAt(kCol[1], y)}, {Ctl::k3, KeyAt(kCol[2], y)},     \
-      {Ctl::k4, KeyAt(kCol[3], y)}, {Ctl::k5, KeyAt(kCol[4], y)}, {Ctl::k6, KeyAt(kCol[5], y)}, \
-      {Ctl::k7, KeyAt(kCol[6], y)}, {Ctl::k8, KeyAt(kCol[7], y)}, {                             \
-    Ctl::k9, KeyAt(kCol[8], y)                                                                  \
-  }
 
 // A Chinese key in column `col` of row `row`, with its variant box just below it.
 #define ZARNO_KITAY_KEY(key, box, col, row) \
@@ -126,7 +115,6 @@ const Placement kIudeyskie[] = {
     {Ctl::Obychay, {kCol[4], 325, 150, 17}},
 };
 
-#undef ZARNO_ROW_OF_NINE
 #undef ZARNO_KITAY_KEY
 #undef ZARNO_LETTER_ROWS
 #undef ZARNO_THOUSANDS_ROW

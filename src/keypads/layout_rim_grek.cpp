@@ -2,12 +2,10 @@
 // Keypads of the Roman, Greek Ionic and Greek Attic systems.
 #include "keypads/layout.h"
 #include "keypads/layout_data.h"
+#include "keypads/layout_grid.h"
 
 namespace zarno::layout {
 namespace {
-
-// Columns of the keypad, 31 to 34 pixels apart as in the Cyrillic keypad.
-constexpr int kCol[9] = {85, 117, 149, 180, 213, 246, 277, 309, 343};
 
 // Roman: one row per decimal position, ↈ alone in the last. The five-signs stand in one
 // column; the one-signs and their older forms fill the columns to its left (the standard
@@ -56,18 +54,8 @@ const Placement kRim[] = {
 
 // Greek Ionic: units, tens and hundreds in the rows of the Cyrillic keypad, so the letters
 // do not jump when the system changes; the thousands and myriad panels below them.
-constexpr int kUnits = 142;
-constexpr int kTens = 187;
-constexpr int kHundreds = 232;
 constexpr int kPanels = 279;
 constexpr int kMyriadX = 133;
-
-#define ZARNO_ROW_OF_NINE(k1, k2, k3, k4, k5, k6, k7, k8, k9, y)                                \
-  {Ctl::k1, KeyAt(kCol[0], y)}, {Ctl::k2, KeyAt(kCol[1], y)}, {Ctl::k3, KeyAt(kCol[2], y)},     \
-      {Ctl::k4, KeyAt(kCol[3], y)}, {Ctl::k5, KeyAt(kCol[4], y)}, {Ctl::k6, KeyAt(kCol[5], y)}, \
-      {Ctl::k7, KeyAt(kCol[6], y)}, {Ctl::k8, KeyAt(kCol[7], y)}, {                             \
-    Ctl::k9, KeyAt(kCol[8], y)                                                                  \
-  }
 
 const Placement kGrekIonich[] = {
     ZARNO_ROW_OF_NINE(Kiril1_1, Kiril1_2, Kiril1_3, Kiril1_4, Kiril1_5, Kiril1_6, Kiril1_7,
@@ -81,8 +69,6 @@ const Placement kGrekIonich[] = {
     {Ctl::x10000, KeyAt(kMyriadX, kPanels)},
     {Ctl::x10000_nadpis, {kMyriadX - 5, kPanels + 29, 38, 14}},
 };
-
-#undef ZARNO_ROW_OF_NINE
 
 // Greek Attic: one row per decimal position, the one-sign and then its five-sign.
 constexpr int kAtticRow[5] = {96, 141, 186, 231, 276};

@@ -3,23 +3,12 @@
 // keypad frame, variant keys next to their main key with their box below.
 #include "keypads/layout.h"
 #include "keypads/layout_data.h"
+#include "keypads/layout_grid.h"
 
 namespace zarno::layout {
 
-// Columns of the digits 1 to 9 and the rows of units, tens and hundreds.
-constexpr int kCol[9] = {85, 117, 149, 180, 213, 246, 277, 309, 343};
-constexpr int kUnits = 142;
-constexpr int kTens = 187;
-constexpr int kHundreds = 232;
 constexpr int kAbove = 96;
 constexpr int kBelow = 279;
-
-#define ZARNO_ROW_OF_NINE(k1, k2, k3, k4, k5, k6, k7, k8, k9, y)                                \
-  {Ctl::k1, KeyAt(kCol[0], y)}, {Ctl::k2, KeyAt(kCol[1], y)}, {Ctl::k3, KeyAt(kCol[2], y)},     \
-      {Ctl::k4, KeyAt(kCol[3], y)}, {Ctl::k5, KeyAt(kCol[4], y)}, {Ctl::k6, KeyAt(kCol[5], y)}, \
-      {Ctl::k7, KeyAt(kCol[6], y)}, {Ctl::k8, KeyAt(kCol[7], y)}, {                             \
-    Ctl::k9, KeyAt(kCol[8], y)                                                                  \
-  }
 
 // Options shared by both Slavonic keypads: the numeral mark and the dots.
 #define ZARNO_MARK_OPTIONS                                                \
@@ -99,7 +88,6 @@ const Placement kGlagol[] = {
     ZARNO_MARK_OPTIONS,
 };
 
-#undef ZARNO_ROW_OF_NINE
 #undef ZARNO_MARK_OPTIONS
 
 std::span<const Placement> KirilLayout() { return kKiril; }

@@ -6,22 +6,10 @@
 
 #include "base/controls.h"
 #include "base/number.h"
+#include "numerals/captions.h"
 
 namespace zarno {
 namespace {
-
-// The keys of the letters by place (units, tens, hundreds, thousands) and digit 1 to 9.
-constexpr Ctl kPlaceKeys[4][9] = {
-    {Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6,
-     Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
-    {Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60,
-     Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
-    {Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y, Ctl::Kiril1_500,
-     Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
-    {Ctl::Glagolitsa_1000, Ctl::Glagolitsa_2000, Ctl::Glagolitsa_3000, Ctl::Glagolitsa_4000,
-     Ctl::Rim_5000_1, Ctl::Glagolitsa_6000, Ctl::Glagolitsa_7000, Ctl::Glagolitsa_8000,
-     Ctl::Glagolitsa_9000},
-};
 
 // The value of the i-th letter of a numeral alphabet in value order: 1..9, 10..90, ...
 std::int64_t ValueOfIndex(int i) {
@@ -78,7 +66,7 @@ LetterWriter::LetterWriter(const KeypadView& view, std::size_t places) : places_
     for (int d = 1; d <= 9; ++d) {
       std::u16string_view letter;
       if (place < 5) {
-        letter = view.Caption(kPlaceKeys[place - 1][d - 1]);
+        letter = view.Caption(kLetterKeysByPlace[place - 1][d - 1]);
       } else if (d == 1) {
         letter = view.Caption(Ctl::Rim_10000_1);  // the fifth place holds only 10000
       }

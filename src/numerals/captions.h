@@ -8,6 +8,20 @@
 
 namespace zarno {
 
+// The keys of the letters by place (units, tens, hundreds, thousands) and digit 1 to 9: every
+// letter keypad puts the sign of d × 10^place on the same key, whatever its system.
+inline constexpr Ctl kLetterKeysByPlace[4][9] = {
+    {Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6,
+     Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
+    {Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60,
+     Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
+    {Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y, Ctl::Kiril1_500,
+     Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
+    {Ctl::Glagolitsa_1000, Ctl::Glagolitsa_2000, Ctl::Glagolitsa_3000, Ctl::Glagolitsa_4000,
+     Ctl::Rim_5000_1, Ctl::Glagolitsa_6000, Ctl::Glagolitsa_7000, Ctl::Glagolitsa_8000,
+     Ctl::Glagolitsa_9000},
+};
+
 // One caption written by a caption routine.
 struct CaptionEntry {
   Ctl control;

@@ -16,17 +16,6 @@ constexpr char16_t kMyriadSign = u'\u041C';
 constexpr char16_t kSeparator = u' ';
 constexpr char16_t kNumberMark = u'\'';
 
-// The keys of the letters by place (units, tens, hundreds) of either part of the numeral and
-// by digit 1 to 9; a digit 0 writes nothing.
-constexpr Ctl kLetterKeys[3][9] = {
-    {Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6,
-     Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
-    {Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60,
-     Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
-    {Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y, Ctl::Kiril1_500,
-     Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
-};
-
 int DigitValue(char16_t c) { return IsAsciiDigit(c) ? c - u'0' : 0; }
 
 // Either part has four places; the multiplier takes the positions 5 to 8.
@@ -179,7 +168,8 @@ GrekIonichWriter::GrekIonichWriter(const KeypadView& view) {
     letters_[place - 1][0] = table_.Add(u"");
     for (int d = 1; d <= 9; ++d) {
       // A thousands letter is a unit letter after the thousands mark.
-      const std::u16string_view letter = view.Caption(kLetterKeys[(place - 1) % 3][d - 1]);
+      // Either part of the numeral has units, tens and hundreds; a digit 0 writes nothing.
+      const std::u16string_view letter = view.Caption(kLetterKeysByPlace[(place - 1) % 3][d - 1]);
       const std::u16string_view mark = place == 4 ? std::u16string_view(&kThousandsMark, 1) : u"";
       letters_[place - 1][d] = table_.Add({mark, letter});
       longest[place - 1] = std::max(longest[place - 1], mark.size() + letter.size());

@@ -38,17 +38,6 @@ constexpr CaptionEntry kIudeyskie[] = {
     {Ctl::Tysyasha, u"\u05F3"},
 };
 
-// The keys of the letters by place (units, tens, hundreds) and digit 1 to 9; the hundreds
-// from 500 on are the keys of the final letters.
-constexpr Ctl kPlaceKeys[3][9] = {
-    {Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3, Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6,
-     Ctl::Kiril1_7, Ctl::Kiril1_8, Ctl::Kiril1_9},
-    {Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30, Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60,
-     Ctl::Kiril1_70, Ctl::Kiril1_80, Ctl::Kiril1_90},
-    {Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y, Ctl::Kiril1_500,
-     Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900},
-};
-
 // The letters of the hundreds digit d (1 to 9) in writing order when final letters are not
 // used: one letter each up to 400, and from 500 on 400 and the rest.
 struct Hundreds {
@@ -145,7 +134,10 @@ HebrewWriter::HebrewWriter(const KeypadView& view)
   const bool finals = view.Checked(Ctl::Ispolzovat);
   const std::u16string_view gershayim(&kGershayim, 1);
   const std::u16string_view geresh = view.Caption(Ctl::Tysyasha);
-  auto letter = [&](int place, int d) { return d ? view.Caption(kPlaceKeys[place][d - 1]) : u""; };
+  // The keys of the hundreds from 500 on carry the final letters.
+  auto letter = [&](int place, int d) {
+    return d ? view.Caption(kLetterKeysByPlace[place][d - 1]) : u"";
+  };
   auto holds_gershayim = [](std::u16string_view s) { return s.find(kGershayim) != s.npos; };
   // The divine name is avoided in the tens and units once for all when no other text holds
   // the first unit of the ten: every replacement begins with it.

@@ -12,18 +12,6 @@
 namespace zarno {
 namespace {
 
-constexpr Ctl kNone = Ctl::CF1;  // never a letter
-
-constexpr Ctl kUnitKeys[10] = {kNone,         Ctl::Kiril1_1, Ctl::Kiril1_2, Ctl::Kiril1_3,
-                               Ctl::Kiril1_4, Ctl::Kiril1_5, Ctl::Kiril1_6, Ctl::Kiril1_7,
-                               Ctl::Kiril1_8, Ctl::Kiril1_9};
-constexpr Ctl kTenKeys[10] = {kNone,          Ctl::Kiril1_10, Ctl::Kiril1_20, Ctl::Kiril1_30,
-                              Ctl::Kiril1_40, Ctl::Kiril1_50, Ctl::Kiril1_60, Ctl::Kiril1_70,
-                              Ctl::Kiril1_80, Ctl::Kiril1_90};
-constexpr Ctl kHundredKeys[10] = {
-    kNone,           Ctl::Kiril1_100, Ctl::Kiril1_200, Ctl::Kiril1_300, Ctl::Kiril1_400_y,
-    Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700, Ctl::Kiril1_800, Ctl::Kiril1_900};
-
 // Every key whose caption is a letter of the glyph table, with all variants.
 constexpr Ctl kLetterKeys[] = {
     Ctl::Kiril1_1,       Ctl::Kiril1_2,      Ctl::Kiril1_3,         Ctl::Kiril1_4,
@@ -67,9 +55,9 @@ Ctl LetterKey(int value, const KeypadView& k, bool glagolitic, bool box_only) {
     default:
       break;
   }
-  if (value < 10) return kUnitKeys[value];
-  if (value < 100) return kTenKeys[value / 10];
-  return kHundredKeys[value / 100];
+  if (value < 10) return kLetterKeysByPlace[0][value - 1];
+  if (value < 100) return kLetterKeysByPlace[1][value / 10 - 1];
+  return kLetterKeysByPlace[2][value / 100 - 1];
 }
 
 // Copies `s` to `out` and gives the end of the copy.
