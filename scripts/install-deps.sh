@@ -6,7 +6,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config libfontconfig-dev libfreetype-dev libxcb1-dev qt6-base-dev libcli11-dev)
 fonts=(fonts-dejavu-core fonts-dejavu-extra fonts-freefont-ttf fonts-arphic-uming fonts-noto-core)
-test=(clang-format libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libx11-dev python3-fonttools python3-munkres
+test=(clang-format clang-tidy libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libx11-dev python3-fonttools python3-munkres
       python3-defcon)
 # The install check: validators, the .deb tools, lintian; librsvg2-bin renders the icon.
 package=(desktop-file-utils appstream mandoc librsvg2-bin dpkg-dev fakeroot file lintian)

@@ -48,6 +48,7 @@ enum class Ctl : std::uint16_t {
 };
 
 inline constexpr int kControlCount = 0
+// NOLINTNEXTLINE(bugprone-macro-parentheses): each control adds one term to the sum.
 #define ZARNO_CONTROL(name, kind, value) +1
 #include "base/controls.def"
 #undef ZARNO_CONTROL

@@ -19,8 +19,8 @@ enum class Route : std::uint8_t {
 };
 
 struct KeyRoute {
-  Ctl key;
-  Route route;
+  Ctl key{};
+  Route route{};
   Ctl own = Ctl::CF1;
   Ctl partner1 = Ctl::CF1;
   Ctl partner2 = Ctl::CF2;

@@ -7,7 +7,7 @@ namespace zarno {
 
 // A control that a keypad shows, and where.
 struct Placement {
-  Ctl control;
+  Ctl control{};
   Rect place;
 };
 

@@ -111,7 +111,7 @@ std::optional<std::vector<Item>> Tokenize(std::u16string_view s) {
       while (i < s.size() && IsSpace(s[i])) ++i;
       const int v = letter_at(i);
       if (v == 0 || v >= 10) return std::nullopt;
-      items.push_back({Item::kLetter, v * 1000, 3});
+      items.push_back({Item::kLetter, std::int64_t{v} * 1000, 3});
       continue;
     }
     const int v = letter_at(i);

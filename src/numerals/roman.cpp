@@ -123,7 +123,7 @@ struct Pass {
 };
 
 struct VariantPasses {
-  Pass of[kGroupCount];  // the pass of each group
+  Pass of[kGroupCount]{};  // the pass of each group
 
   explicit VariantPasses(const KeypadView& view) {
     of[kNoGroup] = {{0, 0}, 0};

@@ -132,9 +132,9 @@ std::optional<std::uint64_t> KirilKeyValue(std::uint32_t value, const KeypadView
 // Character formats of the thousands signs of `text`: lowered, and smaller for fonts other
 // than our own. Sizes in points, results in twips.
 struct SignFormat {
-  int position;
+  int position = 0;
   std::optional<int> height_twips;
-  int offset_twips;
+  int offset_twips = 0;
 };
 // The format of one thousands sign; its position is left 0.
 SignFormat ThousandsSignFormat(int font_points, bool shipped_font, bool below_line);

@@ -65,7 +65,7 @@ std::filesystem::path TemporaryName(const std::filesystem::path& dir,
 // The file a chain of symbolic links ends at (path itself when it is no link).
 std::error_code FollowLinks(std::filesystem::path& path) {
   for (int depth = 0; depth < 40; ++depth) {
-    struct stat st;
+    struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
     std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
     const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
@@ -95,7 +95,7 @@ void RemoveStaleTemporaryFiles(const std::filesystem::path& dir,
     const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
     if (ec != std::errc() || end == rest.data() || *end != '-' || pid <= 0) continue;
     if (pid == ::getpid() || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
-    struct stat st;
+    struct stat st {};
     const std::filesystem::path stale = dir / entry;
     if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(stale.c_str());
   }
@@ -124,7 +124,7 @@ FileBytes ReadWholeFile(const std::filesystem::path& path, std::size_t max_bytes
     out.error = LastError();
     return out;
   }
-  struct stat st;
+  struct stat st {};
   if (::fstat(fd.get(), &st) != 0) {
     out.error = LastError();
     return out;
@@ -171,7 +171,7 @@ std::error_code ReplaceFileAtomically(const std::filesystem::path& given, std::s
   if (dir.empty()) dir = ".";
 
   // The file being replaced gives the new one its permission bits and owner.
-  struct stat old;
+  struct stat old {};
   const bool replacing = ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
   if (replacing && !MayReplace(path, old)) {
     return std::make_error_code(std::errc::permission_denied);

@@ -32,7 +32,7 @@ namespace zarno {
 
 inline constexpr std::string_view kSettingsFileName = "Zarno.ini";
 inline constexpr std::size_t kMaxSettingsLine = 255;
-inline constexpr std::size_t kMaxSettingsFileBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{16} * 1024 * 1024;
 
 struct SettingsEntry {
   std::u16string key;

@@ -15,7 +15,7 @@ namespace zarno {
 namespace {
 
 // No font comes near this; it only bounds what a wrong file in a source place costs us.
-constexpr std::size_t kMaxFontBytes = 64 * 1024 * 1024;
+constexpr std::size_t kMaxFontBytes = std::size_t{64} * 1024 * 1024;
 
 struct OurFont {
   std::string bytes;

@@ -22,7 +22,7 @@ std::optional<std::filesystem::path> AbsoluteDir(const char* value) {
 // $HOME, or the home folder from the password database for a session started without it.
 std::string HomeOfThisProcess() {
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
-  struct passwd pw;
+  struct passwd pw {};
   struct passwd* result = nullptr;
   std::vector<char> buf(16384);
   if (::getpwuid_r(::getuid(), &pw, buf.data(), buf.size(), &result) != 0 || result == nullptr ||
