@@ -128,17 +128,14 @@ class MainWindowModel {
   void Kiril_Old_Tys_Radio2Click() { RenderKiril(); }
 
   // ---- The other renderers and readers -------------------------------------------------
-  void RenderRim();
+  // Draws Sovr with the current system's unit (the `numeral` of its row), for the systems
+  // whose window does nothing besides.
+  void RenderNumeral();
   void ReadRim();
   void ReadAndRenderRim();
-  void RenderGrekIonich();
-  void RenderGrekAttich();
   void RenderKitay();
   void ReadKitay();
   void ReadAndRenderKitay();
-  void RenderArmen();
-  void RenderGruz();
-  void RenderMaya();
   void ReadMaya();
   void AppendMaya(Ctl key);
   // Hebrew, with its options (core/hebrew_options.cpp).

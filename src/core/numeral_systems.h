@@ -41,8 +41,13 @@ struct NumeralSystemRow {
   // The help page F1 opens; the Georgian numerals have none, and F1 shows the page on fonts,
   // which says what draws them.
   std::string_view help_page;
-  // What a change of Sovr runs to draw the number.
+  // What a change of Sovr runs to draw the number: RenderNumeral, which draws what `numeral`
+  // gives, for the systems whose window does nothing besides.
   void (MainWindowModel::*render)();
+  // The unit's rendering of Sovr with the keypad's glyphs and boxes; nullptr for the systems
+  // whose render member does more (Cyrillic and Glagolitic dress the letters, Chinese keeps
+  // the plain text).
+  std::u16string (*numeral)(std::u16string_view sovr, const KeypadView& keys);
   // The steps of the Slavonic systems' radio buttons, which differ from the common switch
   // (SystemClick); nullptr for the systems that take the common one.
   void (MainWindowModel::*own_switch)();

@@ -4,10 +4,7 @@
 #include "base/number.h"
 #include "core/main_window_model.h"
 #include "core/numeral_systems.h"
-#include "numerals/armenian_georgian.h"
 #include "numerals/chinese.h"
-#include "numerals/greek_attic.h"
-#include "numerals/greek_ionic.h"
 #include "numerals/maya.h"
 #include "numerals/roman.h"
 #include "numerals/slavonic.h"
@@ -82,14 +79,19 @@ void MainWindowModel::IspZarnoClick() {
 void MainWindowModel::IspTochkaClick() { IspZarnoClick(); }
 void MainWindowModel::TysyashaNizheClick() { IspZarnoClick(); }
 
+// ---- The systems drawn by their unit alone
+// -----------------------------------------------------------------
+
+void MainWindowModel::RenderNumeral() {
+  if (const auto numeral = RowOf(System()).numeral) SetKiril(numeral(Sovr(), Keys()));
+}
+
 // ---- Roman
 // ------------------------------------------------------------------------------------------
 
-void MainWindowModel::RenderRim() { SetKiril(zarno::RenderRim(Sovr(), Keys())); }
-
 void MainWindowModel::ReadAndRenderRim() {
   ReadRim();
-  RenderRim();
+  RenderNumeral();
 }
 
 void MainWindowModel::ReadRim() {
@@ -107,12 +109,6 @@ void MainWindowModel::ReadRim() {
   // Also for 0, so that the digit display agrees with Sovr.
   RenderDr10Znak();
 }
-
-// ---- Greek
-// ------------------------------------------------------------------------------------------
-
-void MainWindowModel::RenderGrekIonich() { SetKiril(zarno::RenderGrekIonich(Sovr(), Keys())); }
-void MainWindowModel::RenderGrekAttich() { SetKiril(zarno::RenderGrekAttich(Sovr(), Keys())); }
 
 // ---- Chinese
 // ----------------------------------------------------------------------------------------
@@ -136,16 +132,8 @@ void MainWindowModel::ReadAndRenderKitay() {
   RenderKitay();
 }
 
-// ---- Armenian and Georgian
-// ------------------------------------------------------------------------
-
-void MainWindowModel::RenderArmen() { SetKiril(zarno::RenderArmen(Sovr(), Keys())); }
-void MainWindowModel::RenderGruz() { SetKiril(zarno::RenderGruz(Sovr(), Keys())); }
-
 // ---- Maya
 // ---------------------------------------------------------------------------------------------
-
-void MainWindowModel::RenderMaya() { SetKiril(zarno::RenderMaya(Sovr(), Keys())); }
 
 void MainWindowModel::ReadMaya() {
   const auto number = zarno::ReadMaya(Kiril());

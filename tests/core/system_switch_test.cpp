@@ -70,6 +70,10 @@ TEST(SystemSwitch, EveryRowNamesItsWriterLayoutAndHandlers) {
     EXPECT_NE(row.press_key, nullptr) << Name(row.radio);
     EXPECT_NE(row.render_after_key, nullptr) << Name(row.radio);
     EXPECT_NE(row.redraw, nullptr) << Name(row.radio);
+    // The common renderer draws with the unit the row names.
+    if (row.render == &MainWindowModel::RenderNumeral) {
+      EXPECT_NE(row.numeral, nullptr) << Name(row.radio);
+    }
   }
 }
 
