@@ -11,7 +11,8 @@ test=(clang-format clang-tidy libgtest-dev libgmock-dev libbenchmark-dev libicu-
 # The install check: validators, the .deb tools, lintian; librsvg2-bin renders the icon.
 package=(desktop-file-utils appstream mandoc librsvg2-bin dpkg-dev fakeroot file lintian)
 run=(xvfb)
-fuzz=(cmake ninja-build clang pkg-config libfontconfig-dev libfreetype-dev libcli11-dev)
+# clang recommends its runtimes (libFuzzer among them); without recommends they are named here.
+fuzz=(cmake ninja-build clang libclang-rt-14-dev pkg-config libfontconfig-dev libfreetype-dev libcli11-dev)
 
 case "${1:-test}" in
   build) wanted=("${build[@]}") ;;
