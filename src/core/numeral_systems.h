@@ -104,5 +104,8 @@ inline Ctl RadioOf(NumeralSystem s) { return RowOf(s).radio; }
 inline Ctl FontBoxOf(NumeralSystem s) { return RowOf(s).font_box; }
 inline std::int64_t LimitOf(NumeralSystem s) { return RowOf(s).limit; }
 inline bool IsSlavonic(NumeralSystem s) { return RowOf(s).slavonic != SlavonicScript::kNone; }
+inline bool IsGlagolitic(NumeralSystem s) {
+  return RowOf(s).slavonic == SlavonicScript::kGlagolitic;
+}
 
 }  // namespace zarno

@@ -19,8 +19,8 @@ void MainWindowModel::RenderKiril() {
   if (!IsSlavonic()) return;
   SetKiril(u"");
   if (Sovr().empty()) return;
-  const bool glagolitic = RowOf(System()).slavonic == SlavonicScript::kGlagolitic;
-  auto plain = RenderKirilPlain(Sovr(), Keys(), glagolitic, Checked(Ctl::Kiril_Old_Tys_Radio2));
+  auto plain =
+      RenderKirilPlain(Sovr(), Keys(), IsGlagolitic(System()), Checked(Ctl::Kiril_Old_Tys_Radio2));
   if (!plain) return;  // a Glagolitic thousands digit other than 1 or 2
   plain_kiril_ = std::move(*plain);
   DecorateKiril();
@@ -33,7 +33,7 @@ DressOptions DressOptionsOf(const KeypadView& keys, int mark_width, std::u16stri
   o.dots = keys.Checked(Ctl::IspTochka);
   o.sign_below_line = keys.Checked(Ctl::TysyashaNizhe);
   o.style2 = keys.Checked(Ctl::Kiril_Old_Tys_Radio2);
-  o.glagolitic = RowOf(SystemOf(keys)).slavonic == SlavonicScript::kGlagolitic;
+  o.glagolitic = IsGlagolitic(SystemOf(keys));
   o.mark_width = mark_width;
   o.thousands_sign = keys.Glyph(Ctl::Tysyasha);
   o.value = ParseInt32(sovr);

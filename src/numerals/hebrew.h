@@ -8,10 +8,12 @@
 // letters that would otherwise spell a word (270 ער, not רע; 744 תשדמ, not תשמד).
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "base/controls.h"
+#include "numerals/captions.h"
 #include "numerals/keypad_view.h"
 #include "numerals/text_table.h"
 
@@ -84,9 +86,9 @@ std::u16string RenderIudeyskie(std::u16string_view sovr, const KeypadView& view)
 // or a geresh in any other place.
 std::optional<std::int64_t> ReadIudeyskie(std::u16string_view text);
 
-// The keys of the final letters (500 to 900), which the option Ispolzovat enables.
-inline constexpr Ctl kFinalLetterKeys[] = {Ctl::Kiril1_500, Ctl::Kiril1_600, Ctl::Kiril1_700,
-                                           Ctl::Kiril1_800, Ctl::Kiril1_900};
+// The keys of the final letters (the hundreds 500 to 900), which the option Ispolzovat
+// enables.
+inline constexpr std::span<const Ctl> kFinalLetterKeys = std::span(kLetterKeysByPlace[2]).last<5>();
 
 // The number a key of the Hebrew keypad adds to Sovr: its value, a thousand times greater
 // while the thousands panel is pressed.
